@@ -27,6 +27,7 @@
 #include "AppTitle.h"
 #include "Editor.h"
 #include "Messages.h"
+#include "ToolIcons.h"
 #include "UserDialogs.h"
 #include "Version.h"
 
@@ -95,7 +96,7 @@ void TMainF::BuildActions() {
     connect(fileSaveAs1_, &QAction::triggered, this, [this] { FileSaveAs(); });
     fileExit1_ = MakeAction(this, "FileExit1", QStringLiteral("終了(&X)"));
     SetHint(fileExit1_, QStringLiteral("終了|アプリケーションを終了する"));
-    fileExit1_->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
+    fileExit1_->setIcon(ExitIcon());
     connect(fileExit1_, &QAction::triggered, this, &QWidget::close);
     fileOverWrite_ = MakeAction(this, "FileOverWrite", QStringLiteral("上書き保存(&S)"));
     connect(fileOverWrite_, &QAction::triggered, this, [this] { FileOverWriteExecute(); });
@@ -175,24 +176,25 @@ void TMainF::BuildToolBar(QWidget* parent) {
     bar->setIconSize(QSize(20, 20));
     const struct {
         const char* name;
-        QStyle::StandardPixmap icon;
+        QIcon icon;
         const char* hint;
         std::function<void()> command;
     } buttons[] = {
-        {"ToolButton1", QStyle::SP_FileIcon, "新規データ", [this] { NewDataClick(); }},
-        {"ToolButton2", QStyle::SP_DialogOpenButton, "開く|既存のファイルを開く",
-         [this] { MenuFileOpenClick(); }},
-        {"ToolButton3", QStyle::SP_DialogSaveButton, "上書き保存",
+        {"ToolButton1", style()->standardIcon(QStyle::SP_FileIcon), "新規データ",
+         [this] { NewDataClick(); }},
+        {"ToolButton2", style()->standardIcon(QStyle::SP_DialogOpenButton),
+         "開く|既存のファイルを開く", [this] { MenuFileOpenClick(); }},
+        {"ToolButton3", style()->standardIcon(QStyle::SP_DialogSaveButton), "上書き保存",
          [this] { FileOverWriteExecute(); }},
         {nullptr, {}, nullptr, {}},
-        {"ToolButton5", QStyle::SP_FileDialogContentsView, "計算書プレビュー",
-         [this] { BitBtn1Click(); }},
-        {"ToolButton6", QStyle::SP_BrowserReload, "荷重図再表示", [this] { BitBtn2Click(); }},
+        {"ToolButton5", style()->standardIcon(QStyle::SP_FileDialogContentsView),
+         "計算書プレビュー", [this] { BitBtn1Click(); }},
+        {"ToolButton6", style()->standardIcon(QStyle::SP_BrowserReload), "荷重図再表示",
+         [this] { BitBtn2Click(); }},
         {nullptr, {}, nullptr, {}},
-        {"ToolButton8", QStyle::SP_DialogHelpButton, "ヘルプの目次",
-         [this] { helpContents1_->trigger(); }},
+        {"ToolButton8", HelpIcon(), "ヘルプの目次", [this] { helpContents1_->trigger(); }},
         {nullptr, {}, nullptr, {}},
-        {"ToolButton10", QStyle::SP_DialogCloseButton, "終了します", [this] { close(); }},
+        {"ToolButton10", ExitIcon(), "終了します", [this] { close(); }},
     };
     for (const auto& b : buttons) {
         if (!b.name) {
@@ -201,7 +203,7 @@ void TMainF::BuildToolBar(QWidget* parent) {
         }
         auto* tb = new QToolButton(bar);
         tb->setObjectName(QString::fromLatin1(b.name));
-        tb->setIcon(style()->standardIcon(b.icon));
+        tb->setIcon(b.icon);
         const QString hint = QString::fromUtf8(b.hint);
         const int sep = hint.indexOf(QLatin1Char('|'));
         tb->setToolTip(sep < 0 ? hint : hint.left(sep));
