@@ -109,7 +109,9 @@ extern "C" {
  *                                                          return
  * 20  hingeRotation    float[NH]             out           rotation of the
  *                                                          released member end
- *                                                          at each hinge of 9
+ *                                                          at each hinge of 9,
+ *                                                          in 1/10000 rad (the
+ *                                                          solver's scale)
  * 21  endMoment        float[M x 2]          in/out        in: fixed-end moments
  *                                                          of the member loads
  *                                                          (column 1 left end,
@@ -133,7 +135,11 @@ extern "C" {
  *                                                          node, upward positive
  *
  * On return column 2 of endShear is the upward force at the right end, i.e.
- * the negative of the beam-convention shear there.
+ * the negative of the beam-convention shear there. The deflection of a spring
+ * node is -reaction / springConstant (cm) converted to m. When the girder has
+ * free nodes (code 5) a second, correcting pass is superposed on the first.
+ * Counts that do not describe a girder (M < 1, N != M + 1 or D != 2N) leave
+ * every array untouched; list entries naming a node outside 1..N are ignored.
  *
  * Returns 0 (always).
  */
