@@ -189,5 +189,14 @@ TEST_F(DataFile, OverwriteReplacesContentAndKeepsPermissions) {
     EXPECT_EQ(Entries().size(), 1u);  // no temporary file left
 }
 
+TEST_F(DataFile, WriteThroughALinkReplacesTheLinkedFile) {
+    std::filesystem::create_directory(Path("real"));
+    WriteBytes(Path("real/a.KMX"), {1});
+    std::filesystem::create_symlink(Path("real/a.KMX"), Path("link.KMX"));
+    WriteDataFile(Path("link.KMX"), NewModel());
+    EXPECT_TRUE(std::filesystem::is_symlink(Path("link.KMX")));
+    EXPECT_EQ(ReadBytes(Path("real/a.KMX")), testing::NewModelVersion3().bytes);
+}
+
 }  // namespace
 }  // namespace kmr
