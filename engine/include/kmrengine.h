@@ -222,6 +222,79 @@ KMRENGINE_API void VF_CMQGIR(int32_t endCondition, float span, float loadStart, 
                              float sectionX, float* cLeft, float* cRight, float* m0, float* qLeft,
                              float* qRight, float* deflectionEI, float* extraTerm);
 
+/*
+ * VF_HSPRPS -- section properties of a doubly symmetric H-section.
+ *
+ * Dimensions (arguments 15 to 20) are in mm, by value; results (arguments 1
+ * to 14) are written through their addresses in cm-based units. Section kinds:
+ * 1 rolled with circular fillets of radius filletSize; 2 welded with
+ * triangular fillet welds of leg filletSize; any other value plain (three
+ * rectangles, filletSize not used).
+ *
+ *  #  argument         type, by value/address  in/out  meaning, unit
+ *  1  sectionArea      float*                  out     area A, cm2
+ *  2  unitWeight       float*                  out     weight, kg/m (A x 0.785)
+ *  3  webArea          float*                  out     (H - 2tf) tw less the
+ *                                                      opening, cm2
+ *  4  flangeAreaTerm   float*                  out     0.02 B tf / 1.5
+ *  5  inertiaX         float*                  out     second moment of area,
+ *                                                      strong axis, cm4
+ *  6  inertiaY         float*                  out     second moment of area,
+ *                                                      weak axis, cm4
+ *  7  radiusX          float*                  out     sqrt(inertiaX / A), cm
+ *  8  radiusY          float*                  out     sqrt(inertiaY / A), cm
+ *  9  flangeRadius     float*                  in/out  radius of gyration of
+ *                                                      the compression flange
+ *                                                      zone (flange and web
+ *                                                      down to H/6), cm; kept
+ *                                                      as passed when that zone
+ *                                                      is empty (H/6 < tf,
+ *                                                      kinds 2 and 3; a
+ *                                                      data-error line goes to
+ *                                                      standard error)
+ * 10  flangeRatio      float*                  out     10 H flangeRadius /
+ *                                                      (B tf)
+ * 11  modulusX         float*                  out     elastic section modulus,
+ *                                                      strong axis, cm3
+ * 12  modulusY         float*                  out     elastic section modulus,
+ *                                                      weak axis, cm3
+ * 13  plasticX         float*                  out     plastic section modulus,
+ *                                                      strong axis, cm3
+ * 14  plasticY         float*                  out     plastic section modulus,
+ *                                                      weak axis, cm3
+ * 15  depth            float, by value         in      H, mm
+ * 16  width            float, by value         in      B, flange width, mm
+ * 17  webThickness     float, by value         in      tw, mm
+ * 18  flangeThickness  float, by value         in      tf, mm
+ * 19  filletSize       float, by value         in      r: fillet radius (kind
+ *                                                      1) or weld leg (kind 2),
+ *                                                      mm
+ * 20  webOpening       float, by value         in      d: height of a web
+ *                                                      opening centred on the
+ *                                                      strong axis, mm; 0 for
+ *                                                      none. Reduces webArea,
+ *                                                      modulusX/Y, plasticX/Y;
+ *                                                      A, W, I and i are those
+ *                                                      of the full section
+ * 21  sectionKind      int32, by value         in      1 rolled, 2 welded,
+ *                                                      other plain
+ * 22  roundFlag        int32, by value         in      non-zero: round to
+ *                                                      significant figures (A,
+ *                                                      webArea, flangeAreaTerm
+ *                                                      4; all others 3), exact
+ *                                                      halves to even
+ *
+ * A dimension that is not finite, or not positive (H, B, tw, tf), or negative
+ * (filletSize of kinds 1 and 2, webOpening) sets every output to 0.
+ */
+KMRENGINE_API void VF_HSPRPS(float* sectionArea, float* unitWeight, float* webArea,
+                             float* flangeAreaTerm, float* inertiaX, float* inertiaY,
+                             float* radiusX, float* radiusY, float* flangeRadius,
+                             float* flangeRatio, float* modulusX, float* modulusY, float* plasticX,
+                             float* plasticY, float depth, float width, float webThickness,
+                             float flangeThickness, float filletSize, float webOpening,
+                             int32_t sectionKind, int32_t roundFlag);
+
 #ifdef __cplusplus
 }
 #endif
