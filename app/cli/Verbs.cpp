@@ -8,6 +8,9 @@ const std::vector<Verb>& Verbs() {
          RunDump},
         {"convert", "OLD.Kmr... [-o DIR] [--force]",
          "Ver.1.x の旧データを Ver.3 のデータ（.KMX）に変換します。", RunConvert},
+        {"calc", "FILE... [--json]",
+         "入力チェックのうえ応力算定を行い、結果を出力します（--json: 1 ファイル 1 行の JSON）。",
+         RunCalc},
     };
     return verbs;
 }

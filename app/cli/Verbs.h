@@ -10,5 +10,7 @@ namespace kmr::cli {
 // FileVerbs.cpp
 int RunDump(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int RunConvert(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+// CalcVerb.cpp
+int RunCalc(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
 }  // namespace kmr::cli
