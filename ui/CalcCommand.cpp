@@ -10,6 +10,7 @@
 #include "Version.h"
 #include "calc/Calculation.h"
 #include "calc/Validation.h"
+#include "dialogs/Dialogs.h"
 
 namespace kmr::ui {
 
@@ -53,6 +54,8 @@ void TMainF::AboutClick() {
     dialogs_->RunModal(about);
 }
 
-void TMainF::YoungRegistrationClick() {}
+void TMainF::YoungRegistrationClick() {
+    EditYoungList(this, *dialogs_, state_.Defaults);
+}
 
 }  // namespace kmr::ui

@@ -30,6 +30,7 @@
 #include "ToolIcons.h"
 #include "UserDialogs.h"
 #include "Version.h"
+#include "dialogs/YoungList.h"
 
 namespace kmr::ui {
 namespace {
@@ -313,7 +314,9 @@ void TMainF::StartUp() {
     state_.Recent.Read(state_.RecentFilesPath);
     UpdateRecentMenu();
     ResetToNewDocument();
-    ReadDefaultsFile(state_.DefaultsFilePath, state_.Defaults);
+    if (ReadDefaultsFile(state_.DefaultsFilePath, state_.Defaults) == DefaultsRead::Missing) {
+        SeedYoungList(state_.Defaults);  // a new installation starts with a list
+    }
     state_.PageBreakFlag = state_.Defaults.PageBreakDefault();
     RunCommand([this] { editor_->ShowDocument(); });
     state_.IsModified = false;
