@@ -2,6 +2,7 @@
 
 #include "UserDialogs.h"
 #include "WindowState.h"
+#include "edit/EditorCore.h"
 
 namespace kmr::ui {
 
@@ -12,24 +13,39 @@ Editor::~Editor() = default;
 
 void Editor::Build(const EditorContainers& containers) {
     containers_ = containers;
+    core_ = std::make_unique<EditorCore>(state_, dialogs_, window_, containers);
 }
 
-void Editor::ShowDocument() {}
+void Editor::ShowDocument() {
+    core_->ShowDocument();
+}
 
-void Editor::GatherAll() {}
+void Editor::GatherAll() {
+    core_->GatherAll();
+}
 
-void Editor::GatherCurrentLoads() {}
+void Editor::GatherCurrentLoads() {
+    core_->GatherCurrentLoads();
+}
 
-void Editor::ShowSpansAndSupports() {}
+void Editor::ShowSpansAndSupports() {
+    core_->ShowSpansAndSupports();
+}
 
-void Editor::ShowAllMemberProperties() {}
+void Editor::ShowAllMemberProperties() {
+    core_->ShowAllMemberProperties();
+}
 
-void Editor::DrawLoadDiagram() {}
+void Editor::DrawLoadDiagram() {
+    core_->DrawLoadDiagram();
+}
 
 void Editor::PageChanged(int index) {
-    state_.ActivePage = index;
+    core_->PageChanged(index);
 }
 
-void Editor::MarkCommonLoadOverLimit() {}
+void Editor::MarkCommonLoadOverLimit() {
+    core_->MarkCommonLoadOverLimit();
+}
 
 }  // namespace kmr::ui

@@ -4,12 +4,15 @@
 // operations below; everything else about the controls lives behind them.
 #pragma once
 
+#include <memory>
+
 class QWidget;
 
 namespace kmr::ui {
 
 struct WindowState;
 class UserDialogs;
+class EditorCore;
 
 // The containers the main window provides, each already named and placed.
 struct EditorContainers {
@@ -57,11 +60,15 @@ class Editor {
     // The validation found the common load over its limit: MmComm1 turns red.
     void MarkCommonLoadOverLimit();
 
+    // The controls themselves (ui/edit/EditorCore.h); null before Build.
+    EditorCore* Core() { return core_.get(); }
+
   private:
     WindowState& state_;
-    [[maybe_unused]] UserDialogs& dialogs_;
-    [[maybe_unused]] QWidget* window_;
+    UserDialogs& dialogs_;
+    QWidget* window_;
     EditorContainers containers_;
+    std::unique_ptr<EditorCore> core_;
 };
 
 }  // namespace kmr::ui

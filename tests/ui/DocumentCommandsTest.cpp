@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QToolButton>
 
 #include "Messages.h"
@@ -179,7 +180,7 @@ TEST_F(DocumentCommandsTest, AFailedReadChangesNothing) {
     const QString good = MakeVersion3("good.KMX", 3, 4.0);
     dialogs.openAnswers = {good};
     Window().MenuFileOpenClick();
-    State().Model.Members[1].SpanLength = 7.0;  // an edit not yet saved
+    Find<QLineEdit>("MmSpan1")->setText(QStringLiteral("7"));  // an edit not yet saved
     State().IsModified = true;
     const Snapshot before = Take(Window());
 
@@ -258,7 +259,7 @@ TEST_F(DocumentCommandsTest, SaveAsToTheOwnPathAsksAndCancelReopensTheDialog) {
     const QString doc = MakeVersion3("own.KMX", 3, 4.0);
     dialogs.openAnswers = {doc};
     Window().MenuFileOpenClick();
-    State().Model.Members[1].SpanLength = 9.0;
+    Find<QLineEdit>("MmSpan1")->setText(QStringLiteral("9"));
     State().IsModified = true;
     dialogs.Clear();
     dialogs.saveAnswers = {doc, doc};
@@ -307,7 +308,7 @@ TEST_F(DocumentCommandsTest, SaveAsNeverReplacesAnotherExistingFileUnasked) {
 }
 
 TEST_F(DocumentCommandsTest, SaveAsToANewFileWritesVersion3AndListsIt) {
-    State().Model.Members[1].SpanLength = 6.0;
+    Find<QLineEdit>("MmSpan1")->setText(QStringLiteral("6"));
     State().IsModified = true;
     const QString target = Path("new.KMX");
     dialogs.saveAnswers = {target};
@@ -340,7 +341,7 @@ TEST_F(DocumentCommandsTest, OverwriteAsksAndOnlyYesWrites) {
     const QString doc = MakeVersion3("w.KMX", 2, 4.0);
     dialogs.openAnswers = {doc};
     Window().MenuFileOpenClick();
-    State().Model.Members[1].SpanLength = 8.0;
+    Find<QLineEdit>("MmSpan1")->setText(QStringLiteral("8"));
     State().IsModified = true;
     const QByteArray before = ReadAll(doc);
     dialogs.answers = {Button::Cancel};

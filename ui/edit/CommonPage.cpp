@@ -1,0 +1,310 @@
+#include "edit/CommonPage.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSettings>
+
+#include "AppPaths.h"
+#include "UserDialogs.h"
+#include "WindowState.h"
+#include "calc/Validation.h"
+#include "dialogs/Dialogs.h"
+#include "edit/EditRules.h"
+#include "edit/EditorCore.h"
+#include "edit/LoadPictures.h"
+#include "edit/NumberField.h"
+
+namespace kmr::ui {
+namespace {
+
+QLabel* Text(QWidget* parent, const QString& text, int x, int y, const char* name = nullptr) {
+    auto* l = new QLabel(text, parent);
+    if (name) l->setObjectName(QString::fromLatin1(name));
+    l->move(x, y);
+    l->adjustSize();
+    return l;
+}
+
+QGroupBox* Group(QWidget* parent, const QString& title, const QRect& r) {
+    auto* g = new QGroupBox(title, parent);
+    g->setGeometry(r);
+    return g;
+}
+
+QPushButton* MakeButton(QWidget* parent, const char* name, const QString& text, const QRect& r,
+                    const QString& hint) {
+    auto* b = new QPushButton(text, parent);
+    b->setObjectName(QString::fromLatin1(name));
+    b->setGeometry(r);
+    b->setToolTip(hint);
+    return b;
+}
+
+void SetLabelColours(QLabel* label, const QColor& background, const QColor& text) {
+    QPalette pal = label->palette();
+    pal.setColor(QPalette::Window, background);
+    pal.setColor(QPalette::WindowText, text);
+    label->setPalette(pal);
+}
+
+void SetFrameColour(QFrame* frame, const QColor& background) {
+    QPalette pal = frame->palette();
+    pal.setColor(QPalette::Window, background);
+    frame->setPalette(pal);
+}
+
+}  // namespace
+
+CommonPage::CommonPage(EditorCore& core, QWidget* area) : core_(core) {
+    BuildLoadGroup(area);
+    BuildPageBreakGroup(area);
+    BuildSectionGroup(area);
+    BuildUnitGroups(area);
+}
+
+void CommonPage::BuildLoadGroup(QWidget* area) {
+    kmr::ModelHeader& h = core_.State().Model.Header;
+    QGroupBox* g = Group(area, QStringLiteral("部材荷重"), QRect(4, 2, 290, 150));
+    Text(g, QStringLiteral("ここで設定する荷重は、全部材に影響します。"), 10, 20);
+    Text(g, QStringLiteral("等分布荷重"), 10, 48);
+    comm_[1] = new NumberField(g, QStringLiteral("MmComm1"), 5, true, 1);
+    comm_[1]->setGeometry(76, 44, 56, 21);
+    comm_[1]->setToolTip(QStringLiteral("値＜｜1000(t/cm2) or 10000(kN/cm2)｜"));
+    core_.BindField(comm_[1], limits::CommonLoad, true, [&h](double v) { h.CommonLoad = v; });
+    unitLabel_[2] = Text(g, QStringLiteral("(t/m2)"), 136, 48, "LabelTanni2");
+    Text(g, QStringLiteral("荷重高さ"), 10, 76);
+    comm_[2] = new NumberField(g, QStringLiteral("MmComm2"), 5, false, 2);
+    comm_[2]->setGeometry(76, 72, 56, 21);
+    comm_[2]->setToolTip(QStringLiteral("最大値＜100(m)"));
+    core_.BindField(comm_[2], limits::CommonHeight, true,
+                    [&h](double v) { h.CommonLoadHeight = v; });
+    Text(g, QStringLiteral("(m)"), 136, 76);
+    notUsed_ = new QCheckBox(QStringLiteral("この荷重を使用しない"), g);
+    notUsed_->setObjectName(QStringLiteral("CheckBox1"));
+    notUsed_->move(10, 112);
+    notUsed_->adjustSize();
+    QObject::connect(notUsed_, &QCheckBox::clicked, core_.Context(), [this](bool on) {
+        core_.State().IsModified = true;
+        core_.State().Model.Header.CommonLoadOff = on ? 1 : 0;
+    });
+    auto* picture = new QLabel(g);
+    picture->setObjectName(QStringLiteral("ImageCommLoad"));
+    picture->setPixmap(LoadTypePicture(3).scaled(96, 56, Qt::IgnoreAspectRatio,
+                                                 Qt::SmoothTransformation));
+    picture->setGeometry(186, 42, 96, 56);
+}
+
+void CommonPage::BuildPageBreakGroup(QWidget* area) {
+    QGroupBox* g = Group(area, QStringLiteral("改ﾍﾟｰｼﾞﾌﾗｸﾞ"), QRect(4, 156, 290, 82));
+    newPage_ = new QCheckBox(QStringLiteral("荷重表を改ﾍﾟｰｼﾞせず作成"), g);
+    newPage_->setObjectName(QStringLiteral("Chk_NewPage"));
+    newPage_->move(10, 22);
+    newPage_->adjustSize();
+    QObject::connect(newPage_, &QCheckBox::clicked, core_.Context(),
+                     [this](bool on) { core_.State().PageBreakFlag = on; });
+    QPushButton* b = MakeButton(g, "Btn_NewPage", QStringLiteral("ﾌﾗｸﾞ ﾃﾞﾌｫﾙﾄ設定"),
+                            QRect(10, 46, 130, 26), QString());
+    QObject::connect(b, &QPushButton::clicked, core_.Context(), [this] { SetPageBreakDefault(); });
+}
+
+void CommonPage::BuildSectionGroup(QWidget* area) {
+    kmr::ModelHeader& h = core_.State().Model.Header;
+    QGroupBox* g =
+        Group(area, QStringLiteral("断面２次モーメント・ヤング係数"), QRect(298, 2, 408, 192));
+    Text(g, QStringLiteral("ここで指定する数値は、値が設定されていない部材に用います。"), 10, 18);
+    BuildIoGroup(g);
+
+    QGroupBox* e = Group(g, QStringLiteral("ヤング係数"), QRect(262, 36, 140, 74));
+    comm_[6] = new NumberField(e, QStringLiteral("MmComm6"), 9, false, 6);
+    comm_[6]->setGeometry(8, 18, 74, 21);
+    comm_[6]->setToolTip(QStringLiteral("最大値＜1E+6(t/cm2) or 1E+7(kN/cm2)"));
+    core_.BindField(comm_[6], limits::CommonE, true, [&h](double v) { h.CommonE = v; });
+    unitLabel_[3] = Text(e, QStringLiteral("(t/cm2)"), 86, 22, "LabelTanni3");
+    QPushButton* allE = MakeButton(e, "BtnAllSetE", QStringLiteral("全部材を変更"),
+                               QRect(6, 44, 80, 24), QStringLiteral("入力値をすべて変更します"));
+    QObject::connect(allE, &QPushButton::clicked, core_.Context(), [this] { AllSetE(); });
+    QPushButton* list = MakeButton(e, "BtnYngSel", QStringLiteral("E ﾘｽﾄ"), QRect(88, 44, 46, 24),
+                               QStringLiteral("ヤング係数登録リストを表示します"));
+    QObject::connect(list, &QPushButton::clicked, core_.Context(), [this] { PickYoungModulus(); });
+
+    QGroupBox* k = Group(g, QStringLiteral("バネ定数"), QRect(262, 112, 140, 74));
+    comm_[7] = new NumberField(k, QStringLiteral("MmComm7"), 5, false, 7);
+    comm_[7]->setGeometry(8, 18, 60, 21);
+    comm_[7]->setToolTip(QStringLiteral("値＜1000(t/cm) or 10000(kN/cm)"));
+    core_.BindField(comm_[7], limits::CommonSpring, true, [&h](double v) { h.CommonSpring = v; });
+    unitLabel_[4] = Text(k, QStringLiteral("(t/cm)"), 72, 22, "LabelTanni4");
+    QPushButton* allK = MakeButton(k, "BtnAllSetBane", QStringLiteral("全部材を変更する"),
+                               QRect(6, 44, 128, 24), QStringLiteral("入力値をすべて変更します"));
+    QObject::connect(allK, &QPushButton::clicked, core_.Context(), [this] { AllSetSpring(); });
+}
+
+void CommonPage::BuildIoGroup(QWidget* parent) {
+    kmr::ModelHeader& h = core_.State().Model.Header;
+    QGroupBox* g = Group(parent, QStringLiteral("断面２次モーメント"), QRect(6, 36, 252, 150));
+    ioDirect_ = new QRadioButton(QStringLiteral("直接入力"), g);
+    ioDirect_->setObjectName(QStringLiteral("RadioIo1"));
+    ioDirect_->setProperty("Tag", 0);
+    ioDirect_->move(8, 20);
+    ioDirect_->adjustSize();
+    comm_[3] = new NumberField(g, QStringLiteral("MmComm3"), 12, false, 3);
+    comm_[3]->setGeometry(96, 18, 100, 21);
+    comm_[3]->setToolTip(QStringLiteral("最大値＜1E+10(cm4)"));
+    core_.BindField(comm_[3], limits::CommonIo, true, [&h](double v) { h.CommonIo = v; });
+    Text(g, QStringLiteral("(cm4)"), 200, 22);
+    ioSize_ = new QRadioButton(QStringLiteral("梁断面サイズ指定"), g);
+    ioSize_->setObjectName(QStringLiteral("RadioIo2"));
+    ioSize_->setProperty("Tag", 1);
+    ioSize_->move(8, 44);
+    ioSize_->adjustSize();
+    QObject::connect(ioDirect_, &QRadioButton::clicked, core_.Context(), [this] { IoModeClicked(0); });
+    QObject::connect(ioSize_, &QRadioButton::clicked, core_.Context(), [this] { IoModeClicked(1); });
+
+    const auto computed = [this] { ShowComputedIo(false); };
+    Text(g, QStringLiteral("梁幅"), 24, 70);
+    comm_[4] = new NumberField(g, QStringLiteral("MmComm4"), 5, false, 4);
+    comm_[4]->setGeometry(54, 66, 48, 21);
+    core_.BindField(comm_[4], limits::CommonSize, true, [&h](double v) { h.CommonB = v; },
+                    computed);
+    Text(g, QStringLiteral("(cm)"), 104, 70);
+    Text(g, QStringLiteral("梁せい"), 134, 70);
+    comm_[5] = new NumberField(g, QStringLiteral("MmComm5"), 5, false, 5);
+    comm_[5]->setGeometry(172, 66, 48, 21);
+    core_.BindField(comm_[5], limits::CommonSize, true, [&h](double v) { h.CommonD = v; },
+                    computed);
+    Text(g, QStringLiteral("(cm)"), 222, 70);
+    for (int i : {4, 5}) comm_[i]->setToolTip(QStringLiteral("最大値＜1000(cm)"));
+
+    Text(g, QStringLiteral("I o="), 24, 98);
+    shape1_ = new QFrame(g);
+    shape1_->setObjectName(QStringLiteral("Shape1"));
+    shape1_->setFrameShape(QFrame::Box);
+    shape1_->setAutoFillBackground(true);
+    shape1_->setGeometry(54, 94, 118, 21);
+    shape1_->setToolTip(QStringLiteral("Io の最大値：2147483647"));
+    labelIo2_ = new QLabel(shape1_);
+    labelIo2_->setObjectName(QStringLiteral("LabelIo2"));
+    labelIo2_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    labelIo2_->setAutoFillBackground(true);
+    labelIo2_->setGeometry(1, 1, 114, 19);
+    Text(g, QStringLiteral("(cm4)"), 176, 98);
+    QPushButton* all = MakeButton(g, "BtnAllSetIo", QStringLiteral("全部材を変更する"),
+                              QRect(118, 120, 128, 24), QStringLiteral("入力値をすべて変更します"));
+    QObject::connect(all, &QPushButton::clicked, core_.Context(), [this] { AllSetIo(); });
+}
+
+void CommonPage::BuildUnitGroups(QWidget* area) {
+    const char* names[2][2] = {{"InputTanni0", "InputTanni1"}, {"OutputTanni0", "OutputTanni1"}};
+    const QString titles[2] = {QStringLiteral("入力単位"), QStringLiteral("出力単位")};
+    const QString items[2] = {QStringLiteral("従来 ( ｔ )"), QStringLiteral("ＳＩ ( kN )")};
+    for (int kind = 0; kind < 2; ++kind) {
+        QGroupBox* g = Group(area, titles[kind], QRect(298 + 124 * kind, 198, 118, 70));
+        for (int tag = 0; tag < 2; ++tag) {
+            auto* r = new QRadioButton(items[tag], g);
+            r->setObjectName(QString::fromLatin1(names[kind][tag]));
+            r->setProperty("Tag", tag);
+            r->move(12, 20 + 24 * tag);
+            r->adjustSize();
+            (kind == 0 ? input_ : output_)[tag] = r;
+            QObject::connect(r, &QRadioButton::clicked, core_.Context(), [this, kind, tag] {
+                kmr::ModelHeader& h = core_.State().Model.Header;
+                if (kind == 1) {
+                    h.OutputUnit = tag;
+                } else if (h.InputUnit != tag) {
+                    core_.InputUnitChanged(tag);
+                }
+            });
+        }
+    }
+    QPushButton* b =
+        MakeButton(area, "Button1", QStringLiteral("単位 デフォルト設定"), QRect(550, 230, 150, 28),
+               QStringLiteral("新規データ作成時の単位のデフォルトを設定します"));
+    QObject::connect(b, &QPushButton::clicked, core_.Context(), [this] { SetDefaultUnits(); });
+}
+
+void CommonPage::ShowUnits() {
+    const kmr::ModelHeader& h = core_.State().Model.Header;
+    for (QRadioButton* r : {input_[0], input_[1], output_[0], output_[1]}) {
+        const QSignalBlocker block(r);
+        const bool isInput = r == input_[0] || r == input_[1];
+        r->setChecked(r->property("Tag").toInt() == (isInput ? h.InputUnit : h.OutputUnit));
+    }
+}
+
+void CommonPage::SetUnitLabels(int inputUnit) {
+    for (int i = 2; i <= 4; ++i) {
+        unitLabel_[i]->setText(UnitLabelText(i, inputUnit));
+        unitLabel_[i]->adjustSize();
+    }
+}
+
+void CommonPage::ShowIoMode() {
+    const int mode = core_.State().Model.Header.IoInputMode == 1 ? 1 : 0;
+    {
+        const QSignalBlocker b1(ioDirect_), b2(ioSize_);
+        (mode == 1 ? ioSize_ : ioDirect_)->setChecked(true);
+    }
+    ApplyIoMode(mode);
+}
+
+void CommonPage::IoModeClicked(int mode) {
+    core_.State().IsModified = true;
+    core_.State().Model.Header.IoInputMode = static_cast<std::uint16_t>(mode);
+    ApplyIoMode(mode);
+}
+
+void CommonPage::ApplyIoMode(int mode) {
+    const QColor face = ButtonFaceColour();
+    comm_[3]->SetInUse(mode == 0, mode == 0 ? QColor(Qt::white) : face);
+    for (int i : {4, 5}) comm_[i]->SetInUse(mode == 1, mode == 1 ? QColor(Qt::white) : face);
+    if (mode == 1) {
+        ShowComputedIo(true);
+        SetFrameColour(shape1_, Qt::white);
+    } else {
+        SetLabelColours(labelIo2_, face,
+                        QApplication::palette().color(QPalette::Disabled, QPalette::WindowText));
+        SetFrameColour(shape1_, face);
+    }
+}
+
+// LabelIo2 shows the computed common Io; red from the limit of the B and D
+// handlers, or from 1E+10 when the beam-size mode is chosen.
+void CommonPage::ShowComputedIo(bool redFromModeLimit) {
+    kmr::ModelHeader& h = core_.State().Model.Header;
+    if (!redFromModeLimit) h.CommonIoBD = BeamSizeIo(h.CommonB, h.CommonD);
+    const double io = h.CommonIoBD;
+    labelIo2_->setText(FixedText(io, 1));
+    const double limit = redFromModeLimit ? kLabelIoModeRedLimit : kLabelIoRedLimit;
+    const bool sizeMode = h.IoInputMode == 1;
+    SetLabelColours(labelIo2_, sizeMode ? QColor(Qt::white) : ButtonFaceColour(),
+                    io >= limit ? QColor(255, 0, 0) : QColor(0, 0, 0));
+}
+
+void CommonPage::ShowCommonFields() {
+    const kmr::ModelHeader& h = core_.State().Model.Header;
+    const double values[8] = {0,        h.CommonLoad, h.CommonLoadHeight, h.CommonIo,
+                              h.CommonB, h.CommonD,   h.CommonE,          h.CommonSpring};
+    for (int i = 1; i <= 7; ++i) comm_[i]->ShowValue(values[i]);
+}
+
+void CommonPage::ShowFlags() {
+    WindowState& s = core_.State();
+    {
+        const QSignalBlocker block(notUsed_);
+        notUsed_->setChecked(s.Model.Header.CommonLoadOff == 1);
+    }
+    labelIo2_->setText(FixedText(s.Model.Header.CommonIoBD, 1));
+    s.PageBreakFlag = s.Defaults.PageBreakDefault();
+    const QSignalBlocker block(newPage_);
+    newPage_->setChecked(s.PageBreakFlag);
+}
+
+void CommonPage::MarkCommonLoadOverLimit() {
+    comm_[1]->SetRed(true);
+}
+
+}  // namespace kmr::ui

@@ -1,0 +1,65 @@
+// The page "共通データ": the common distributed load, the Io input mode with
+// the common Io or beam size, the common Young's modulus and spring constant
+// with their all-members buttons, the input and output unit groups with the
+// default-units button, and the page-break flag with its default button.
+#pragma once
+
+class QCheckBox;
+class QFrame;
+class QLabel;
+class QRadioButton;
+class QWidget;
+
+namespace kmr::ui {
+
+class EditorCore;
+class NumberField;
+
+class CommonPage {
+  public:
+    CommonPage(EditorCore& core, QWidget* area);
+
+    // InputTanni i and OutputTanni o checked for the model's systems.
+    void ShowUnits();
+    void SetUnitLabels(int inputUnit);
+    // RadioIo1 or RadioIo2 checked for the model's mode, the mode applied.
+    void ShowIoMode();
+    void ApplyIoMode(int mode);
+    // MmComm1..7 written from the model (each through its change handler).
+    void ShowCommonFields();
+    // CheckBox1, LabelIo2 and Chk_NewPage (with PageBreakFlag) from the
+    // model and the page-break default.
+    void ShowFlags();
+    void MarkCommonLoadOverLimit();
+
+    // The all-members buttons, the list button, the default buttons.
+    void AllSetIo();
+    void AllSetE();
+    void AllSetSpring();
+    void PickYoungModulus();
+    void SetDefaultUnits();
+    void SetPageBreakDefault();
+
+  private:
+    void BuildLoadGroup(QWidget* area);
+    void BuildSectionGroup(QWidget* area);
+    void BuildIoGroup(QWidget* parent);
+    void BuildUnitGroups(QWidget* area);
+    void BuildPageBreakGroup(QWidget* area);
+    void ShowComputedIo(bool redFromModeLimit);
+    void IoModeClicked(int mode);
+
+    EditorCore& core_;
+    NumberField* comm_[8] = {};  // MmComm1..7
+    QCheckBox* notUsed_ = nullptr;
+    QRadioButton* ioDirect_ = nullptr;
+    QRadioButton* ioSize_ = nullptr;
+    QLabel* labelIo2_ = nullptr;
+    QFrame* shape1_ = nullptr;
+    QLabel* unitLabel_[5] = {};  // LabelTanni2..4
+    QRadioButton* input_[2] = {};
+    QRadioButton* output_[2] = {};
+    QCheckBox* newPage_ = nullptr;
+};
+
+}  // namespace kmr::ui

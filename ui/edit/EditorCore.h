@@ -1,0 +1,104 @@
+// The input controls of the main window behind the Editor seam: the top
+// panel over the load diagram, the common-data page with the unit groups, the
+// member-load and node-load pages and the per-member page. The core runs the
+// sequences that span several of them (span count, support condition, input
+// unit, page and tab changes, gathering, redrawing).
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <functional>
+#include <memory>
+
+#include "Editor.h"
+#include "edit/FieldText.h"
+
+class QWidget;
+
+namespace kmr::ui {
+
+struct WindowState;
+class UserDialogs;
+class NumberField;
+class TopPanel;
+class CommonPage;
+class MemberPropsPage;
+class MemberLoadPage;
+class NodeLoadPage;
+class DiagramView;
+
+class EditorCore {
+  public:
+    EditorCore(WindowState& state, UserDialogs& dialogs, QWidget* window,
+               const EditorContainers& containers);
+    ~EditorCore();
+    EditorCore(const EditorCore&) = delete;
+    EditorCore& operator=(const EditorCore&) = delete;
+
+    // The operations of the seam (Editor.h).
+    void ShowDocument();
+    void GatherAll();
+    void GatherCurrentLoads();
+    void ShowSpansAndSupports();
+    void ShowAllMemberProperties();
+    void DrawLoadDiagram();
+    void PageChanged(int index);
+    void MarkCommonLoadOverLimit();
+
+    // Shared with the pages.
+    WindowState& State() { return state_; }
+    UserDialogs& Dialogs() { return dialogs_; }
+    QWidget* Window() { return window_; }
+    int InputUnit() const;
+    // Runs a handler body; an error it throws is shown in an error box.
+    bool Run(const std::function<void()>& body);
+    void ShowError(const QString& text);
+    // Validation in a mode; its message is shown; true when it passed.
+    bool Validate(int mode);
+
+    // A numeric field that edits one model value: on every change the text
+    // is read, the field coloured by its limit, the document marked changed
+    // when the field is black, and the value stored; `after` runs last.
+    void BindField(NumberField* field, const FieldLimit& limit, bool dashIsZero,
+                   std::function<void(double)> store, std::function<void()> after = {});
+    // A load field: marks the document changed and colours it; the value
+    // reaches the model when the slots are gathered.
+    void BindLoadField(NumberField* field, const FieldLimit& limit);
+
+    // The sequences of the controls.
+    void SpanCountChanged(int count);
+    void SupportConditionChanged(int n, int condition);
+    void InputUnitChanged(int unit);
+    void RefreshCommonControls();
+    void ShowSupport(int n);
+    void ShowMemberProperties(int n);
+    void MemberTabChanged(int index);
+    void NodeTabChanged(int index);
+    // After a member-load type change or the full-span button: the current
+    // slots gathered and the diagram redrawn, the changed flag kept.
+    void GatherAndRedraw();
+
+    DiagramView* Diagram();
+    // The context of every connection of the controls: they end with the core.
+    QObject* Context() { return &context_; }
+    // The text of the span-length field of a member.
+    QString SpanText(int member) const;
+
+  private:
+    void Relabel(int unit);
+    void RebuildTabs();
+    void ApplyVisibility(int spanCount);
+    void EraseCurrentLoads();
+
+    QObject context_;
+    WindowState& state_;
+    UserDialogs& dialogs_;
+    QWidget* window_;
+    std::unique_ptr<TopPanel> top_;
+    std::unique_ptr<CommonPage> common_;
+    std::unique_ptr<MemberPropsPage> props_;
+    std::unique_ptr<MemberLoadPage> memberLoads_;
+    std::unique_ptr<NodeLoadPage> nodeLoads_;
+};
+
+}  // namespace kmr::ui

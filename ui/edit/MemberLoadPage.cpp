@@ -1,0 +1,199 @@
+#include "edit/MemberLoadPage.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QTabBar>
+
+#include "UserDialogs.h"
+#include "WindowState.h"
+#include "dialogs/Dialogs.h"
+#include "edit/EditRules.h"
+#include "edit/EditorCore.h"
+#include "edit/LoadPictures.h"
+#include "edit/NumberField.h"
+
+namespace kmr::ui {
+namespace {
+
+constexpr int kSlotPitch = 136;
+constexpr int kSlotWidth = 130;
+const char* const kFieldLabels[5] = {"荷重 WP", "距離 Ｌ", "長さ Ｌ1", "長さ Ｌ2", "高さ  Ｈ"};
+
+QLabel* Text(QWidget* parent, const QString& text, int x, int y) {
+    auto* l = new QLabel(text, parent);
+    l->move(x, y);
+    l->adjustSize();
+    return l;
+}
+
+}  // namespace
+
+MemberLoadPage::MemberLoadPage(EditorCore& core, QWidget* area) : core_(core) {
+    tabs_ = new QTabBar(area);
+    tabs_->setObjectName(QStringLiteral("TabGirLoad"));
+    tabs_->setGeometry(4, 2, 700, 24);
+    tabs_->setExpanding(false);
+    QObject::connect(tabs_, &QTabBar::currentChanged, core_.Context(),
+                     [this](int index) { core_.MemberTabChanged(index); });
+    label54_ = Text(area, QString(), 12, 32);
+    label54_->setObjectName(QStringLiteral("Label54"));
+    QFont bold = label54_->font();
+    bold.setBold(true);
+    label54_->setFont(bold);
+    label54_->setFixedWidth(70);
+    Text(area, QStringLiteral("単位： 分布荷重Ｗ：[(t/m2)(kN/m2)]   集中Ｐ：[(t)(kN)]"), 90, 32);
+    Text(area, QStringLiteral("長さL･高さH:[m]"), 560, 32);
+    for (int j = 1; j <= kmr::kLoadSlots; ++j) BuildSlot(area, j);
+}
+
+void MemberLoadPage::BuildSlot(QWidget* area, int j) {
+    Slot& s = slots_[static_cast<std::size_t>(j)];
+    s.box = new QGroupBox(QStringLiteral("部材荷重 - No.%1").arg(j), area);
+    s.box->setObjectName(QStringLiteral("GroupGirLd%1").arg(j));
+    s.box->setGeometry(14 + kSlotPitch * (j - 1), 50, kSlotWidth, 248);
+    s.type = new QComboBox(s.box);
+    s.type->setObjectName(QStringLiteral("ComboGirLdTp%1").arg(j));
+    s.type->setProperty("Tag", j);
+    s.type->addItems(MemberLoadTypeItems());
+    s.type->setCurrentIndex(kmr::kLoadNone);
+    s.type->setGeometry(6, 18, 70, 22);
+    QObject::connect(s.type, &QComboBox::activated, core_.Context(),
+                     [this, j](int index) { TypeChanged(j, index); });
+    s.fullSpan = new QPushButton(QStringLiteral("全ｽﾊﾟﾝ"), s.box);
+    s.fullSpan->setObjectName(QStringLiteral("Btn%1").arg(j));
+    s.fullSpan->setProperty("Tag", j);
+    s.fullSpan->setToolTip(QStringLiteral("全スパン分布荷重データを設定します"));
+    s.fullSpan->setGeometry(78, 18, 46, 22);
+    QObject::connect(s.fullSpan, &QPushButton::clicked, core_.Context(), [this, j] { FullSpan(j); });
+    for (int k = 1; k <= 5; ++k) {
+        const std::size_t i = static_cast<std::size_t>(k - 1);
+        s.labels[i] = Text(s.box, QString::fromUtf8(kFieldLabels[i]), 6, 52 + 24 * (k - 1));
+        s.labels[i]->setObjectName(QStringLiteral("Label%1").arg(100 * j + k));
+        auto* f = new NumberField(s.box, QStringLiteral("MmGir%1%2").arg(j).arg(k), 7, k == 1, j);
+        f->setGeometry(60, 48 + 24 * (k - 1), 64, 21);
+        f->setToolTip(k == 1 ? QStringLiteral("値＜｜1000(t/cm2) or 10000(kN/cm2)｜")
+                             : QStringLiteral("最大値＜100(m)"));
+        core_.BindLoadField(f, k == 1 ? limits::LoadValue : limits::LoadLength);
+        s.fields[i] = f;
+    }
+    s.picture = new QLabel(s.box);
+    s.picture->setObjectName(QStringLiteral("ImageGirLd%1").arg(j));
+    s.picture->setGeometry(5, 172, kLoadPictureWidth, kLoadPictureHeight);
+    ApplyMemberLoadType(j);
+}
+
+void MemberLoadPage::BuildTabs(int spanCount) {
+    const QSignalBlocker block(tabs_);
+    while (tabs_->count() > 0) tabs_->removeTab(0);
+    for (const QString& t : LoadTabTexts(1, spanCount)) tabs_->addTab(t);
+}
+
+void MemberLoadPage::SelectTab(int member) {
+    {
+        const QSignalBlocker block(tabs_);
+        tabs_->setCurrentIndex(member - 1);
+    }
+    label54_->setText(TabText(member - 1));
+}
+
+QString MemberLoadPage::TabText(int index) const {
+    return tabs_->tabText(index);
+}
+
+void MemberLoadPage::ShowMemberLoads(int m) {
+    const kmr::MemberRecord& r = core_.State().Model.Members[static_cast<std::size_t>(m)];
+    for (int j = 1; j <= kmr::kLoadSlots; ++j) {
+        const Slot& s = slots_[static_cast<std::size_t>(j)];
+        const kmr::MemberLoad& l = r.Loads[static_cast<std::size_t>(j - 1)];
+        {
+            const QSignalBlocker block(s.type);
+            s.type->setCurrentIndex(kmr::IsMemberLoadCode(l.LoadType) || l.LoadType == kmr::kLoadNone
+                                        ? l.LoadType
+                                        : -1);
+        }
+        ApplyMemberLoadType(j);
+        const double values[5] = {l.Value, l.Distance, l.Length1, l.Length2, l.Height};
+        for (std::size_t k = 0; k < 5; ++k) s.fields[k]->ShowValue(values[k]);
+    }
+}
+
+void MemberLoadPage::ApplyMemberLoadType(int slot) {
+    const Slot& s = slots_[static_cast<std::size_t>(slot)];
+    const int type = s.type->currentIndex();
+    const MemberSlotUse use = MemberFieldsInUse(type);
+    for (std::size_t k = 0; k < 5; ++k) {
+        s.fields[k]->SetInUse(use.fields[k], use.fields[k] ? QColor(Qt::white) : ButtonFaceColour());
+        s.labels[k]->setEnabled(use.fields[k]);
+    }
+    s.fullSpan->setEnabled(use.fullSpan);
+    const int picture = MemberLoadPicture(type);
+    s.picture->setPixmap(LoadTypePicture(picture));
+    s.picture->setProperty("Picture", picture);
+}
+
+std::array<MemberSlotTexts, kmr::kLoadSlots> MemberLoadPage::Texts() const {
+    std::array<MemberSlotTexts, kmr::kLoadSlots> texts;
+    for (int j = 1; j <= kmr::kLoadSlots; ++j) {
+        const Slot& s = slots_[static_cast<std::size_t>(j)];
+        MemberSlotTexts& t = texts[static_cast<std::size_t>(j - 1)];
+        t.type = s.type->currentIndex();
+        for (std::size_t k = 0; k < 5; ++k) t.fields[k] = s.fields[k]->text();
+    }
+    return texts;
+}
+
+void MemberLoadPage::TypeChanged(int slot, int type) {
+    WindowState& st = core_.State();
+    const kmr::MemberRecord& r = st.Model.Members[static_cast<std::size_t>(st.CurrentMember)];
+    if (type != r.Loads[static_cast<std::size_t>(slot - 1)].LoadType) st.IsModified = true;
+    ApplyMemberLoadType(slot);
+    core_.GatherAndRedraw();
+}
+
+void MemberLoadPage::FullSpan(int slot) {
+    const Slot& s = slots_[static_cast<std::size_t>(slot)];
+    const int type = s.type->currentIndex();
+    const int member = core_.State().CurrentMember;
+    const QString spanText = core_.SpanText(member);
+    double span = 0;
+    if (!core_.Run([&] { span = ReadFieldNumber(spanText); })) return;
+    switch (FullSpanActionFor(type, span)) {
+        case FullSpanAction::Nothing: return;
+        case FullSpanAction::NoSpanLength:
+            core_.Dialogs().Message(MsgKind::Information, msg::NoSpanLength(member),
+                                    int(Button::OK));
+            return;
+        case FullSpanAction::AskLengths:
+            if (core_.Dialogs().Message(MsgKind::Confirmation, msg::FullSpanQuestion(),
+                                        Button::Yes | Button::Cancel) != Button::Yes) {
+                return;
+            }
+            s.fields[1]->ShowValue(0);
+            s.fields[2]->ShowValue(span);
+            s.fields[3]->ShowValue(0);
+            break;
+        case FullSpanAction::SlabDialog: WriteSlabFields(slot, spanText); break;
+    }
+    core_.GatherAndRedraw();
+}
+
+void MemberLoadPage::WriteSlabFields(int slot, const QString& spanText) {
+    const Slot& s = slots_[static_cast<std::size_t>(slot)];
+    QWidget* window = core_.Window();
+    const QRect frame = window->frameGeometry();
+    const QGroupBox* first = slots_[1].box;
+    const int groupLeft = first->mapToGlobal(QPoint(0, 0)).x() - frame.left();
+    const QPoint topLeft =
+        SlabDialogTopLeft(frame, groupLeft, first->width(), slot, QSize(217, 210));
+    const std::optional<SlabFieldTexts> texts = AskSlabLoad(
+        window, core_.Dialogs(), s.type->currentIndex(), spanText.trimmed(), topLeft);
+    if (!texts) return;
+    s.fields[1]->Show(texts->L);
+    s.fields[2]->Show(texts->L1);
+    s.fields[3]->Show(texts->L2);
+    s.fields[4]->Show(texts->H);
+}
+
+}  // namespace kmr::ui

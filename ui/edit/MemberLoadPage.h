@@ -1,0 +1,60 @@
+// The page "部材荷重": the tab row TabGirLoad (one tab per member), the
+// header Label54 with the unit lines, and five load slots side by side, each
+// with its type box ComboGirLdTp j, the full-span button Btn j, the fields
+// MmGir j1..j5 with their labels Label(100j+k) and the picture of the type.
+#pragma once
+
+#include <array>
+
+#include "edit/LoadSlots.h"
+
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QPushButton;
+class QTabBar;
+class QWidget;
+
+namespace kmr::ui {
+
+class EditorCore;
+class NumberField;
+
+class MemberLoadPage {
+  public:
+    MemberLoadPage(EditorCore& core, QWidget* area);
+
+    // BuildLoadTabs(1): "部材[1]".."部材[n]".
+    void BuildTabs(int spanCount);
+    // Tab member − 1 selected (without its handler) and Label54 set.
+    void SelectTab(int member);
+    QString TabText(int index) const;
+    // The five slots of member m into the controls.
+    void ShowMemberLoads(int m);
+    // Picture and fields in use from the type box's current index.
+    void ApplyMemberLoadType(int slot);
+    // The controls' texts for the gather.
+    std::array<MemberSlotTexts, kmr::kLoadSlots> Texts() const;
+
+    void TypeChanged(int slot, int type);
+    void FullSpan(int slot);
+
+  private:
+    struct Slot {
+        QGroupBox* box = nullptr;
+        QComboBox* type = nullptr;
+        QPushButton* fullSpan = nullptr;
+        std::array<NumberField*, 5> fields{};
+        std::array<QLabel*, 5> labels{};
+        QLabel* picture = nullptr;
+    };
+    void BuildSlot(QWidget* area, int j);
+    void WriteSlabFields(int slot, const QString& spanText);
+
+    EditorCore& core_;
+    QTabBar* tabs_ = nullptr;
+    QLabel* label54_ = nullptr;
+    std::array<Slot, 6> slots_{};  // 1..5
+};
+
+}  // namespace kmr::ui

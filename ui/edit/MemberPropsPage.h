@@ -1,0 +1,46 @@
+// The page "部材別 断面２次ﾓｰﾒﾝﾄ・ﾔﾝｸﾞ係数": ten group boxes BuzaiSeino1..10,
+// one per member, with Io, B, D and E, the Io computation button
+// CalSeinoBtn n and an "E ﾘｽﾄ" button.
+#pragma once
+
+#include <array>
+
+class QGroupBox;
+class QLabel;
+class QWidget;
+
+namespace kmr::ui {
+
+class EditorCore;
+class NumberField;
+
+class MemberPropsPage {
+  public:
+    MemberPropsPage(EditorCore& core, QWidget* area);
+
+    // Io, B, D, E of member n written into its fields.
+    void ShowMemberProperties(int n);
+    void ApplyVisibility(int spanCount);
+    void SetUnitLabels(int inputUnit);
+
+    // CalSeinoBtn n: Io = B·D³/12 into MmGirIo n.
+    void ComputeIo(int n);
+    // The "E ﾘｽﾄ" button of member n.
+    void PickYoungModulus(int n);
+
+  private:
+    struct Fields {
+        QGroupBox* box = nullptr;
+        NumberField* io = nullptr;
+        NumberField* b = nullptr;
+        NumberField* d = nullptr;
+        NumberField* e = nullptr;
+        QLabel* unit = nullptr;  // LabelTanni(4 + n)
+    };
+    void Build(QWidget* area, int n);
+
+    EditorCore& core_;
+    std::array<Fields, 11> members_{};  // 1..10
+};
+
+}  // namespace kmr::ui

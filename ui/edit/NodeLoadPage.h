@@ -1,0 +1,50 @@
+// The page "節点荷重": the tab row TabNodeLoad (one tab per support), the
+// header Label55 with the unit line, and five node-load slots, each with its
+// type box ComboNdLdTp j, the value MmNd j with its label Label100j and the
+// picture of the type.
+#pragma once
+
+#include <array>
+
+#include "edit/LoadSlots.h"
+
+class QComboBox;
+class QLabel;
+class QTabBar;
+class QWidget;
+
+namespace kmr::ui {
+
+class EditorCore;
+class NumberField;
+
+class NodeLoadPage {
+  public:
+    NodeLoadPage(EditorCore& core, QWidget* area);
+
+    // BuildLoadTabs(2): "支点[A]".."支点[n+1]".
+    void BuildTabs(int spanCount);
+    void SelectTab(int support);
+    QString TabText(int index) const;
+    void ShowNodeLoads(int s);
+    void ApplyNodeLoadType(int slot);
+    std::array<NodeSlotTexts, kmr::kLoadSlots> Texts() const;
+
+    void TypeChanged(int slot, int type);
+
+  private:
+    struct Slot {
+        QComboBox* type = nullptr;
+        NumberField* value = nullptr;
+        QLabel* label = nullptr;
+        QLabel* picture = nullptr;
+    };
+    void BuildSlot(QWidget* area, int j);
+
+    EditorCore& core_;
+    QTabBar* tabs_ = nullptr;
+    QLabel* label55_ = nullptr;
+    std::array<Slot, 6> slots_{};  // 1..5
+};
+
+}  // namespace kmr::ui

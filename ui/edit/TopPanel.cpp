@@ -1,0 +1,128 @@
+#include "edit/TopPanel.h"
+
+#include <QComboBox>
+#include <QLabel>
+
+#include "WindowState.h"
+#include "calc/Validation.h"
+#include "edit/DiagramView.h"
+#include "edit/EditorCore.h"
+#include "edit/LoadSlots.h"
+#include "edit/NumberField.h"
+
+namespace kmr::ui {
+namespace {
+
+constexpr int kPitch = 60;
+
+QLabel* MakeLabel(QWidget* parent, const QString& text, int x, int y, const char* name = nullptr) {
+    auto* l = new QLabel(text, parent);
+    if (name) l->setObjectName(QString::fromLatin1(name));
+    l->move(x, y);
+    l->adjustSize();
+    return l;
+}
+
+}  // namespace
+
+TopPanel::TopPanel(EditorCore& core, QWidget* panel) : core_(core) {
+    diagram_ = new DiagramView(panel);
+    diagram_->move(3, 3);
+    MakeLabel(panel, QStringLiteral("ｽﾊﾟﾝ数"), 8, 6);
+    spanCount_ = new QComboBox(panel);
+    spanCount_->setObjectName(QStringLiteral("ComboBox1"));
+    spanCount_->setToolTip(QStringLiteral("スパン数の設定"));
+    spanCount_->setGeometry(6, 22, 50, 21);
+    for (int n = 1; n <= kmr::kMaxSpans; ++n) spanCount_->addItem(QString::number(n));
+    QObject::connect(spanCount_, &QComboBox::activated, core_.Context(),
+                     [this](int index) { core_.SpanCountChanged(index + 1); });
+    MakeLabel(panel, QStringLiteral("ｽﾊﾟﾝ長(m)"), 6, 84);
+    MakeLabel(panel, QStringLiteral("支持"), 10, 112);
+    MakeLabel(panel, QStringLiteral("バネ"), 10, 128);
+    unitLabel_ = MakeLabel(panel, QStringLiteral("(t/cm)"), 2, 144, "LabelTanni1");
+    BuildFields(panel);
+}
+
+void TopPanel::BuildFields(QWidget* panel) {
+    kmr::BeamModel& model = core_.State().Model;
+    for (int n = 1; n <= kmr::kMaxSupports; ++n) {
+        const std::size_t i = static_cast<std::size_t>(n);
+        if (n <= kmr::kMaxSpans) {
+            auto* f = new NumberField(panel, QStringLiteral("MmSpan%1").arg(n), 6, false, n);
+            f->setGeometry(70 + kPitch * (n - 1), 80, 50, 21);
+            f->setToolTip(QStringLiteral("最大スパン長＜100(m)"));
+            core_.BindField(f, limits::Span, false,
+                            [&model, i](double v) { model.Members[i].SpanLength = v; });
+            span_[i] = f;
+        }
+        auto* box = new QComboBox(panel);
+        box->setObjectName(QStringLiteral("ComboSiten%1").arg(n));
+        box->setProperty("Tag", n);
+        box->addItems(SupportConditionItems());
+        box->setGeometry(46 + kPitch * (n - 1), 108, 57, 21);
+        QObject::connect(box, &QComboBox::activated, core_.Context(),
+                         [this, n](int index) { core_.SupportConditionChanged(n, index); });
+        condition_[i] = box;
+
+        auto* f = new NumberField(panel, QStringLiteral("MmBane%1").arg(n), 5, false, n);
+        f->setGeometry(46 + kPitch * (n - 1), 131, 57, 21);
+        f->setToolTip(QStringLiteral("値＜1000(t/cm) or 10000(kN/cm)"));
+        core_.BindField(f, limits::Spring, false,
+                        [&model, i](double v) { model.Supports[i].SpringConstant = v; });
+        spring_[i] = f;
+    }
+}
+
+void TopPanel::ShowSpanCount() {
+    const QSignalBlocker block(spanCount_);
+    spanCount_->clear();
+    for (int n = 1; n <= kmr::kMaxSpans; ++n) spanCount_->addItem(QString::number(n));
+    spanCount_->setCurrentIndex(kmr::UsedSpanCount(core_.State().Model) - 1);
+}
+
+void TopPanel::ShowSpanLength(int n) {
+    span_[static_cast<std::size_t>(n)]->ShowValue(
+        core_.State().Model.Members[static_cast<std::size_t>(n)].SpanLength);
+}
+
+void TopPanel::SelectCondition(int n) {
+    QComboBox* box = condition_[static_cast<std::size_t>(n)];
+    const QSignalBlocker block(box);
+    box->setCurrentIndex(core_.State().Model.Supports[static_cast<std::size_t>(n)].Condition);
+}
+
+void TopPanel::ShowSupport(int n) {
+    const kmr::SupportRecord& s = core_.State().Model.Supports[static_cast<std::size_t>(n)];
+    NumberField* f = spring_[static_cast<std::size_t>(n)];
+    f->ShowValue(s.SpringConstant);
+    const bool spring = s.Condition == kmr::kSupportSpring;
+    f->SetInUse(spring, spring ? QColor(Qt::white) : DisabledSpringColour());
+}
+
+void TopPanel::ApplyVisibility(int spanCount) {
+    for (int n = 1; n <= kmr::kMaxSupports; ++n) {
+        const std::size_t i = static_cast<std::size_t>(n);
+        if (n <= kmr::kMaxSpans) span_[i]->setVisible(n <= spanCount);
+        condition_[i]->setVisible(n <= spanCount + 1);
+        spring_[i]->setVisible(n <= spanCount + 1);
+    }
+}
+
+void TopPanel::SetUnitLabel(const QString& text) {
+    unitLabel_->setText(text);
+    unitLabel_->adjustSize();
+}
+
+double TopPanel::ReadSpan(int n) const {
+    return ReadFieldNumber(span_[static_cast<std::size_t>(n)]->text());
+}
+
+double TopPanel::ReadSpring(int n) const {
+    return ReadFieldNumber(spring_[static_cast<std::size_t>(n)]->text());
+}
+
+int TopPanel::Condition(int n) const {
+    return condition_[static_cast<std::size_t>(n)]->currentIndex();
+}
+
+}  // namespace kmr::ui
