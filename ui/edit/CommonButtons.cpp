@@ -41,7 +41,7 @@ void CommonPage::AllSetIo() {
     core_.Run([this] {
         const bool direct = core_.State().Model.Header.IoInputMode != 1;
         const bool empty = comm_[3]->text().trimmed().isEmpty();
-        const double shown = empty ? 0.0
+        const double shown = empty    ? 0.0
                              : direct ? FieldValue(comm_[3]->text())
                                       : FieldValue(labelIo2_->text());
         if (!HasValue(core_, shown)) return;
@@ -49,8 +49,8 @@ void CommonPage::AllSetIo() {
             return;
         }
         if (!AskYes(core_, msg::AllMembersIoQuestion())) return;
-        const double io = ioDirect_->isChecked() ? FieldValue(comm_[3]->text())
-                                                 : FieldValue(labelIo2_->text());
+        const double io =
+            ioDirect_->isChecked() ? FieldValue(comm_[3]->text()) : FieldValue(labelIo2_->text());
         const double b = FieldValue(comm_[4]->text());
         const double d = FieldValue(comm_[5]->text());
         kmr::BeamModel& m = core_.State().Model;
@@ -90,8 +90,8 @@ void CommonPage::AllSetSpring() {
 
 void CommonPage::PickYoungModulus() {
     WindowState& s = core_.State();
-    const std::optional<QString> text = PickYoungModulusText(core_.Window(), core_.Dialogs(),
-                                                             s.Defaults, s.Model.Header.InputUnit);
+    const std::optional<QString> text =
+        PickYoungModulusText(core_.Window(), core_.Dialogs(), s.Defaults, s.Model.Header.InputUnit);
     if (text) comm_[6]->Show(*text);
 }
 

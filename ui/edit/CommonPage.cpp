@@ -37,7 +37,7 @@ QGroupBox* Group(QWidget* parent, const QString& title, const QRect& r) {
 }
 
 QPushButton* MakeButton(QWidget* parent, const char* name, const QString& text, const QRect& r,
-                    const QString& hint) {
+                        const QString& hint) {
     auto* b = new QPushButton(text, parent);
     b->setObjectName(QString::fromLatin1(name));
     b->setGeometry(r);
@@ -94,8 +94,8 @@ void CommonPage::BuildLoadGroup(QWidget* area) {
     });
     auto* picture = new QLabel(g);
     picture->setObjectName(QStringLiteral("ImageCommLoad"));
-    picture->setPixmap(LoadTypePicture(3).scaled(96, 56, Qt::IgnoreAspectRatio,
-                                                 Qt::SmoothTransformation));
+    picture->setPixmap(
+        LoadTypePicture(3).scaled(96, 56, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
     picture->setGeometry(186, 42, 96, 56);
 }
 
@@ -108,7 +108,7 @@ void CommonPage::BuildPageBreakGroup(QWidget* area) {
     QObject::connect(newPage_, &QCheckBox::clicked, core_.Context(),
                      [this](bool on) { core_.State().PageBreakFlag = on; });
     QPushButton* b = MakeButton(g, "Btn_NewPage", QStringLiteral("ﾌﾗｸﾞ ﾃﾞﾌｫﾙﾄ設定"),
-                            QRect(10, 46, 130, 26), QString());
+                                QRect(10, 46, 130, 26), QString());
     QObject::connect(b, &QPushButton::clicked, core_.Context(), [this] { SetPageBreakDefault(); });
 }
 
@@ -125,11 +125,12 @@ void CommonPage::BuildSectionGroup(QWidget* area) {
     comm_[6]->setToolTip(QStringLiteral("最大値＜1E+6(t/cm2) or 1E+7(kN/cm2)"));
     core_.BindField(comm_[6], limits::CommonE, true, [&h](double v) { h.CommonE = v; });
     unitLabel_[3] = Text(e, QStringLiteral("(t/cm2)"), 86, 22, "LabelTanni3");
-    QPushButton* allE = MakeButton(e, "BtnAllSetE", QStringLiteral("全部材を変更"),
-                               QRect(6, 44, 80, 24), QStringLiteral("入力値をすべて変更します"));
+    QPushButton* allE =
+        MakeButton(e, "BtnAllSetE", QStringLiteral("全部材を変更"), QRect(6, 44, 80, 24),
+                   QStringLiteral("入力値をすべて変更します"));
     QObject::connect(allE, &QPushButton::clicked, core_.Context(), [this] { AllSetE(); });
     QPushButton* list = MakeButton(e, "BtnYngSel", QStringLiteral("E ﾘｽﾄ"), QRect(88, 44, 46, 24),
-                               QStringLiteral("ヤング係数登録リストを表示します"));
+                                   QStringLiteral("ヤング係数登録リストを表示します"));
     QObject::connect(list, &QPushButton::clicked, core_.Context(), [this] { PickYoungModulus(); });
 
     QGroupBox* k = Group(g, QStringLiteral("バネ定数"), QRect(262, 112, 140, 74));
@@ -138,8 +139,9 @@ void CommonPage::BuildSectionGroup(QWidget* area) {
     comm_[7]->setToolTip(QStringLiteral("値＜1000(t/cm) or 10000(kN/cm)"));
     core_.BindField(comm_[7], limits::CommonSpring, true, [&h](double v) { h.CommonSpring = v; });
     unitLabel_[4] = Text(k, QStringLiteral("(t/cm)"), 72, 22, "LabelTanni4");
-    QPushButton* allK = MakeButton(k, "BtnAllSetBane", QStringLiteral("全部材を変更する"),
-                               QRect(6, 44, 128, 24), QStringLiteral("入力値をすべて変更します"));
+    QPushButton* allK =
+        MakeButton(k, "BtnAllSetBane", QStringLiteral("全部材を変更する"), QRect(6, 44, 128, 24),
+                   QStringLiteral("入力値をすべて変更します"));
     QObject::connect(allK, &QPushButton::clicked, core_.Context(), [this] { AllSetSpring(); });
 }
 
@@ -161,21 +163,23 @@ void CommonPage::BuildIoGroup(QWidget* parent) {
     ioSize_->setProperty("Tag", 1);
     ioSize_->move(8, 44);
     ioSize_->adjustSize();
-    QObject::connect(ioDirect_, &QRadioButton::clicked, core_.Context(), [this] { IoModeClicked(0); });
-    QObject::connect(ioSize_, &QRadioButton::clicked, core_.Context(), [this] { IoModeClicked(1); });
+    QObject::connect(ioDirect_, &QRadioButton::clicked, core_.Context(),
+                     [this] { IoModeClicked(0); });
+    QObject::connect(ioSize_, &QRadioButton::clicked, core_.Context(),
+                     [this] { IoModeClicked(1); });
 
     const auto computed = [this] { ShowComputedIo(false); };
     Text(g, QStringLiteral("梁幅"), 24, 70);
     comm_[4] = new NumberField(g, QStringLiteral("MmComm4"), 5, false, 4);
     comm_[4]->setGeometry(54, 66, 48, 21);
-    core_.BindField(comm_[4], limits::CommonSize, true, [&h](double v) { h.CommonB = v; },
-                    computed);
+    core_.BindField(
+        comm_[4], limits::CommonSize, true, [&h](double v) { h.CommonB = v; }, computed);
     Text(g, QStringLiteral("(cm)"), 104, 70);
     Text(g, QStringLiteral("梁せい"), 134, 70);
     comm_[5] = new NumberField(g, QStringLiteral("MmComm5"), 5, false, 5);
     comm_[5]->setGeometry(172, 66, 48, 21);
-    core_.BindField(comm_[5], limits::CommonSize, true, [&h](double v) { h.CommonD = v; },
-                    computed);
+    core_.BindField(
+        comm_[5], limits::CommonSize, true, [&h](double v) { h.CommonD = v; }, computed);
     Text(g, QStringLiteral("(cm)"), 222, 70);
     for (int i : {4, 5}) comm_[i]->setToolTip(QStringLiteral("最大値＜1000(cm)"));
 
@@ -192,8 +196,9 @@ void CommonPage::BuildIoGroup(QWidget* parent) {
     labelIo2_->setAutoFillBackground(true);
     labelIo2_->setGeometry(1, 1, 114, 19);
     Text(g, QStringLiteral("(cm4)"), 176, 98);
-    QPushButton* all = MakeButton(g, "BtnAllSetIo", QStringLiteral("全部材を変更する"),
-                              QRect(118, 120, 128, 24), QStringLiteral("入力値をすべて変更します"));
+    QPushButton* all =
+        MakeButton(g, "BtnAllSetIo", QStringLiteral("全部材を変更する"), QRect(118, 120, 128, 24),
+                   QStringLiteral("入力値をすべて変更します"));
     QObject::connect(all, &QPushButton::clicked, core_.Context(), [this] { AllSetIo(); });
 }
 
@@ -222,7 +227,7 @@ void CommonPage::BuildUnitGroups(QWidget* area) {
     }
     QPushButton* b =
         MakeButton(area, "Button1", QStringLiteral("単位 デフォルト設定"), QRect(550, 230, 150, 28),
-               QStringLiteral("新規データ作成時の単位のデフォルトを設定します"));
+                   QStringLiteral("新規データ作成時の単位のデフォルトを設定します"));
     QObject::connect(b, &QPushButton::clicked, core_.Context(), [this] { SetDefaultUnits(); });
 }
 
@@ -286,8 +291,8 @@ void CommonPage::ShowComputedIo(bool redFromModeLimit) {
 
 void CommonPage::ShowCommonFields() {
     const kmr::ModelHeader& h = core_.State().Model.Header;
-    const double values[8] = {0,        h.CommonLoad, h.CommonLoadHeight, h.CommonIo,
-                              h.CommonB, h.CommonD,   h.CommonE,          h.CommonSpring};
+    const double values[8] = {0,         h.CommonLoad, h.CommonLoadHeight, h.CommonIo,
+                              h.CommonB, h.CommonD,    h.CommonE,          h.CommonSpring};
     for (int i = 1; i <= 7; ++i) comm_[i]->ShowValue(values[i]);
 }
 

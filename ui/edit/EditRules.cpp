@@ -54,7 +54,8 @@ QString NoSpanLength(int member) {
     return QStringLiteral("スパン長が入力されていません。\r\n\r\n[ 部材No.: %1 ]").arg(member);
 }
 QString FullSpanQuestion() {
-    return QStringLiteral("長さ Ｌ1 をスパン長に設定しますか？\r\n\r\n( 高さ Ｈ は、別途入力してください。)");
+    return QStringLiteral(
+        "長さ Ｌ1 をスパン長に設定しますか？\r\n\r\n( 高さ Ｈ は、別途入力してください。)");
 }
 
 }  // namespace msg

@@ -38,15 +38,15 @@ QString UnitLabelText(int label, int inputUnit);
 QString SupportName(int n);
 
 namespace msg {
-QString NoValueEntered();           // "数値が入力されていません。"
-QString AllMembersEQuestion();      // "全部材のヤング係数を変更します。"
-QString AllMembersSpringQuestion(); // "全部材のバネ定数を変更します。"
-QString AllMembersIoQuestion();     // "全部材の断面二次モーメントを変更します。"
-QString ReplaceIoQuestion();        // "入力済みの断面二次モーメントを変更します。"
-QString PageBreakDefaultSet();      // "改ページフラグのデフォルトを変更しました。"
-QString UnitDefaultsSet();          // "入出力単位のデフォルトを変更しました。"
-QString NoSpanLength(int member);   // "スパン長が入力されていません。..."
-QString FullSpanQuestion();         // "長さ Ｌ1 をスパン長に設定しますか？..."
+QString NoValueEntered();            // "数値が入力されていません。"
+QString AllMembersEQuestion();       // "全部材のヤング係数を変更します。"
+QString AllMembersSpringQuestion();  // "全部材のバネ定数を変更します。"
+QString AllMembersIoQuestion();  // "全部材の断面二次モーメントを変更します。"
+QString ReplaceIoQuestion();    // "入力済みの断面二次モーメントを変更します。"
+QString PageBreakDefaultSet();  // "改ページフラグのデフォルトを変更しました。"
+QString UnitDefaultsSet();      // "入出力単位のデフォルトを変更しました。"
+QString NoSpanLength(int member);  // "スパン長が入力されていません。..."
+QString FullSpanQuestion();        // "長さ Ｌ1 をスパン長に設定しますか？..."
 }  // namespace msg
 
 }  // namespace kmr::ui

@@ -153,8 +153,8 @@ void EditorCore::DrawLoadDiagram() {
     view->Fresh();
     kmr::BeamModel& m = state_.Model;
     m.Header.SpanCount = kmr::UsedSpanCount(m);
-    DiagramInput in{&m, ScreenGeometry(view->width()), state_.CurrentMember,
-                    state_.CurrentSupport, state_.ActivePage};
+    DiagramInput in{&m, ScreenGeometry(view->width()), state_.CurrentMember, state_.CurrentSupport,
+                    state_.ActivePage};
     DrawLoadDiagramOps(*view, in);
     ApplyVisibility(m.Header.SpanCount);
 }

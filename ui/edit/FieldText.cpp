@@ -62,24 +62,36 @@ std::string ExponentForm(const Decimal& d) {
     return s;
 }
 
-}  // namespace
-
-QString GeneralText(double v, int digits) {
+QString Text(double v, int digits, bool exponentForm) {
     if (v == 0.0 || !std::isfinite(v)) return QStringLiteral("0");
     if (digits < 1) digits = 1;
     if (digits > kMaxDigits) digits = kMaxDigits;
     const Decimal d = ToDecimal(v, digits);
-    const bool fixed = d.exponent < kMaxDigits && d.exponent >= -4;
+    const bool fixed = !exponentForm && d.exponent < kMaxDigits && d.exponent >= -4;
     std::string s = fixed ? FixedForm(d) : ExponentForm(d);
     if (d.negative) s.insert(s.begin(), '-');
     return QString::fromStdString(s);
 }
 
+}  // namespace
+
+QString GeneralText(double v, int digits) {
+    return Text(v, digits, false);
+}
+
 QString ValueText(double v, int length) {
     if (std::fabs(static_cast<float>(v)) < 1e-6f) return QStringLiteral("0");
-    for (int digits = kMaxDigits; digits > 1; --digits) {
-        const QString text = GeneralText(v, digits);
-        if (text.size() <= length) return text;
+    for (int digits = kMaxDigits; digits >= 1; --digits) {
+        QString general = Text(v, digits, false);
+        if (general.size() <= length) return general;
+        // ".25" for "0.25", as the user may have typed it.
+        const int zero = general.startsWith(QLatin1Char('-')) ? 1 : 0;
+        if (general.mid(zero, 2) == QLatin1String("0.")) {
+            general.remove(zero, 1);
+            if (general.size() <= length) return general;
+        }
+        const QString exponent = Text(v, digits, true);
+        if (exponent.size() <= length) return exponent;
     }
     return GeneralText(v, 1);
 }

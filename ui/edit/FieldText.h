@@ -17,9 +17,11 @@ QString GeneralText(double v, int digits);
 
 // The text a field of `length` characters shows for v: "0" below 1e-6 in
 // magnitude (compared in single precision); otherwise the general form with
-// up to 15 significant digits, rounded to fewer digits until it fits the
-// field. The text is never cut: a value whose one-digit form is still too
-// long is shown whole.
+// up to 15 significant digits, rounded to fewer digits (in the general form,
+// without the leading zero of "0.25", else in the exponent form) until it
+// fits the field: the nearest decimal the field can hold, and a text the
+// user typed comes back with its value unchanged. The text is never cut: a value whose one-digit
+// form is still too long is shown whole.
 QString ValueText(double v, int length);
 
 // Fixed-point text with `decimals` decimals ("0.0" for 1).

@@ -67,13 +67,21 @@ void DrawDistributed(ScreenSink& k, const Frame& f, int type, double a, double l
     const double y0 = f.y0;
     std::vector<ScreenPoint> pts;
     switch (type) {
-        case kmr::kLoadRightRising: pts = {{a, y0}, {a + l1, y0}, {a + l1, y0 - h}}; break;
-        case kmr::kLoadLeftRising: pts = {{a, y0}, {a + l1, y0}, {a, y0 - h}}; break;
-        case kmr::kLoadUniform: pts = {{a, y0}, {a + l1, y0}, {a + l1, y0 - h}, {a, y0 - h}}; break;
+        case kmr::kLoadRightRising:
+            pts = {{a, y0}, {a + l1, y0}, {a + l1, y0 - h}};
+            break;
+        case kmr::kLoadLeftRising:
+            pts = {{a, y0}, {a + l1, y0}, {a, y0 - h}};
+            break;
+        case kmr::kLoadUniform:
+            pts = {{a, y0}, {a + l1, y0}, {a + l1, y0 - h}, {a, y0 - h}};
+            break;
         case kmr::kLoadTrapezoid:
             pts = {{a, y0}, {a + 2 * l1 + l2, y0}, {a + l1 + l2, y0 - h}, {a + l1, y0 - h}};
             break;
-        default: pts = {{a, y0}, {a + l1, y0}, {a + l1 / 2, y0 - h}}; break;
+        default:
+            pts = {{a, y0}, {a + l1, y0}, {a + l1 / 2, y0 - h}};
+            break;
     }
     f.Polygon(k, pts, c, sbVertical);
 }
@@ -174,15 +182,14 @@ void DrawMemberLoads(ScreenSink& sink, const DiagramInput& in, int m, bool erase
     const double span = member.SpanLength;
     if (span < kEps) return;
     const double k = f.sw / span;
-    const QColor c = erase                                             ? kWhite
-                     : (in.activePage == 1 && m == in.currentMember) ? kRed
-                                                                       : kBlack;
+    const QColor c = erase ? kWhite : (in.activePage == 1 && m == in.currentMember) ? kRed : kBlack;
     const double xL = f.SupportX(m);
     for (const kmr::MemberLoad& load : member.Loads) {
         if (SkipMemberLoad(load)) continue;
         const double wp = load.Value;
         const bool point = load.LoadType == kmr::kLoadConcentrated;
-        const double h = ScreenLoadHeight(point ? std::fabs(wp) * 1.5 : std::fabs(wp * load.Height));
+        const double h =
+            ScreenLoadHeight(point ? std::fabs(wp) * 1.5 : std::fabs(wp * load.Height));
         if (h <= 0) continue;
         const double a = xL + load.Distance * k;
         if (point) {
@@ -198,7 +205,9 @@ void DrawSupport(ScreenSink& sink, const DiagramInput& in, int n, bool symbolOnl
     const double x = f.SupportX(n);
     const double yb = f.y0 + f.b;
     switch (in.model->Supports[static_cast<std::size_t>(n)].Condition) {
-        case kmr::kSupportFixed: FixedSupport(sink, f, n, x); break;
+        case kmr::kSupportFixed:
+            FixedSupport(sink, f, n, x);
+            break;
         case kmr::kSupportSimple:
             f.Polygon(sink, {{x, yb}, {x + 0.09, yb + 0.18}, {x - 0.09, yb + 0.18}}, kBlue,
                       sbSolid);
@@ -207,8 +216,11 @@ void DrawSupport(ScreenSink& sink, const DiagramInput& in, int n, bool symbolOnl
             ScreenCircle(sink, x * f.s, (f.y0 + f.b / 2) * f.s, 0.07 * f.s, 1, kBlue, sbClear,
                          kWhite);
             break;
-        case kmr::kSupportSpring: SpringSupport(sink, f, x); break;
-        default: break;
+        case kmr::kSupportSpring:
+            SpringSupport(sink, f, x);
+            break;
+        default:
+            break;
     }
     if (symbolOnly) return;
     const bool current = n == in.currentSupport;
@@ -219,9 +231,9 @@ void DrawSupport(ScreenSink& sink, const DiagramInput& in, int n, bool symbolOnl
 void DrawNodeLoads(ScreenSink& sink, const DiagramInput& in, int n, bool erase) {
     const Frame f(in);
     const double x = f.SupportX(n);
-    const QColor c = erase                                              ? kWhite
+    const QColor c = erase                                            ? kWhite
                      : (in.activePage == 2 && n == in.currentSupport) ? kRed
-                                                                        : kGreen;
+                                                                      : kGreen;
     for (const kmr::NodeLoad& load : in.model->Supports[static_cast<std::size_t>(n)].NodeLoads) {
         const double v = load.Value;
         if (!kmr::IsNodeLoadCode(load.LoadType) || std::fabs(v) < kEps) continue;

@@ -99,7 +99,8 @@ void MemberLoad(QPainter& p, int type) {
             Label(p, 70, 16, "WP");
             Dimensions(p, {kLeft, 28, 100}, {"L", "L1"});
             break;
-        default: break;
+        default:
+            break;
     }
 }
 
@@ -107,8 +108,8 @@ void NodeLoads(QPainter& p) {
     const int x = 60;
     p.setBrush(QColor(0, 0, 200));
     p.setPen(QColor(0, 0, 200));
-    p.drawPolygon(QPolygon({QPoint(x, kBeamBottom), QPoint(x - 5, kBeamBottom + 8),
-                            QPoint(x + 5, kBeamBottom + 8)}));
+    p.drawPolygon(QPolygon(
+        {QPoint(x, kBeamBottom), QPoint(x - 5, kBeamBottom + 8), QPoint(x + 5, kBeamBottom + 8)}));
     Arrow(p, x, 10, kBeamTop - 1);
     Label(p, x + 5, 18, "P");
     p.setPen(QPen(kLoadColour, 1));

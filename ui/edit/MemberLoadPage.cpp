@@ -66,7 +66,8 @@ void MemberLoadPage::BuildSlot(QWidget* area, int j) {
     s.fullSpan->setProperty("Tag", j);
     s.fullSpan->setToolTip(QStringLiteral("全スパン分布荷重データを設定します"));
     s.fullSpan->setGeometry(78, 18, 46, 22);
-    QObject::connect(s.fullSpan, &QPushButton::clicked, core_.Context(), [this, j] { FullSpan(j); });
+    QObject::connect(s.fullSpan, &QPushButton::clicked, core_.Context(),
+                     [this, j] { FullSpan(j); });
     for (int k = 1; k <= 5; ++k) {
         const std::size_t i = static_cast<std::size_t>(k - 1);
         s.labels[i] = Text(s.box, QString::fromUtf8(kFieldLabels[i]), 6, 52 + 24 * (k - 1));
@@ -109,9 +110,9 @@ void MemberLoadPage::ShowMemberLoads(int m) {
         const kmr::MemberLoad& l = r.Loads[static_cast<std::size_t>(j - 1)];
         {
             const QSignalBlocker block(s.type);
-            s.type->setCurrentIndex(kmr::IsMemberLoadCode(l.LoadType) || l.LoadType == kmr::kLoadNone
-                                        ? l.LoadType
-                                        : -1);
+            s.type->setCurrentIndex(
+                kmr::IsMemberLoadCode(l.LoadType) || l.LoadType == kmr::kLoadNone ? l.LoadType
+                                                                                  : -1);
         }
         ApplyMemberLoadType(j);
         const double values[5] = {l.Value, l.Distance, l.Length1, l.Length2, l.Height};
@@ -124,7 +125,8 @@ void MemberLoadPage::ApplyMemberLoadType(int slot) {
     const int type = s.type->currentIndex();
     const MemberSlotUse use = MemberFieldsInUse(type);
     for (std::size_t k = 0; k < 5; ++k) {
-        s.fields[k]->SetInUse(use.fields[k], use.fields[k] ? QColor(Qt::white) : ButtonFaceColour());
+        s.fields[k]->SetInUse(use.fields[k],
+                              use.fields[k] ? QColor(Qt::white) : ButtonFaceColour());
         s.labels[k]->setEnabled(use.fields[k]);
     }
     s.fullSpan->setEnabled(use.fullSpan);
@@ -160,7 +162,8 @@ void MemberLoadPage::FullSpan(int slot) {
     double span = 0;
     if (!core_.Run([&] { span = ReadFieldNumber(spanText); })) return;
     switch (FullSpanActionFor(type, span)) {
-        case FullSpanAction::Nothing: return;
+        case FullSpanAction::Nothing:
+            return;
         case FullSpanAction::NoSpanLength:
             core_.Dialogs().Message(MsgKind::Information, msg::NoSpanLength(member),
                                     int(Button::OK));
@@ -174,7 +177,9 @@ void MemberLoadPage::FullSpan(int slot) {
             s.fields[2]->ShowValue(span);
             s.fields[3]->ShowValue(0);
             break;
-        case FullSpanAction::SlabDialog: WriteSlabFields(slot, spanText); break;
+        case FullSpanAction::SlabDialog:
+            WriteSlabFields(slot, spanText);
+            break;
     }
     core_.GatherAndRedraw();
 }
@@ -187,8 +192,8 @@ void MemberLoadPage::WriteSlabFields(int slot, const QString& spanText) {
     const int groupLeft = first->mapToGlobal(QPoint(0, 0)).x() - frame.left();
     const QPoint topLeft =
         SlabDialogTopLeft(frame, groupLeft, first->width(), slot, QSize(217, 210));
-    const std::optional<SlabFieldTexts> texts = AskSlabLoad(
-        window, core_.Dialogs(), s.type->currentIndex(), spanText.trimmed(), topLeft);
+    const std::optional<SlabFieldTexts> texts =
+        AskSlabLoad(window, core_.Dialogs(), s.type->currentIndex(), spanText.trimmed(), topLeft);
     if (!texts) return;
     s.fields[1]->Show(texts->L);
     s.fields[2]->Show(texts->L1);

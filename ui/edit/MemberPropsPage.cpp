@@ -128,8 +128,8 @@ void MemberPropsPage::ComputeIo(int n) {
 
 void MemberPropsPage::PickYoungModulus(int n) {
     WindowState& s = core_.State();
-    const std::optional<QString> text = PickYoungModulusText(core_.Window(), core_.Dialogs(),
-                                                             s.Defaults, s.Model.Header.InputUnit);
+    const std::optional<QString> text =
+        PickYoungModulusText(core_.Window(), core_.Dialogs(), s.Defaults, s.Model.Header.InputUnit);
     if (text) members_[static_cast<std::size_t>(n)].e->Show(*text);
 }
 

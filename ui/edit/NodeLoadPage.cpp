@@ -36,7 +36,8 @@ NodeLoadPage::NodeLoadPage(EditorCore& core, QWidget* area) : core_(core) {
     label55_->setFont(bold);
     label55_->setFixedWidth(70);
     Text(area,
-         QStringLiteral("単位： 集中Ｐ：[(t)(kN)]    曲げモーメントＭ(時計回りが正)：[(t/m2)(kN/m2)]"),
+         QStringLiteral(
+             "単位： 集中Ｐ：[(t)(kN)]    曲げモーメントＭ(時計回りが正)：[(t/m2)(kN/m2)]"),
          90, 32);
     for (int j = 1; j <= kmr::kLoadSlots; ++j) BuildSlot(area, j);
 }

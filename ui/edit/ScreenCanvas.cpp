@@ -13,14 +13,22 @@ constexpr double kPi = 3.14159265358979323846;
 
 Qt::BrushStyle QtBrush(int code) {
     switch (code) {
-        case 1: return Qt::SolidPattern;
-        case 2: return Qt::BDiagPattern;
-        case 3: return Qt::FDiagPattern;
-        case 4: return Qt::CrossPattern;
-        case 5: return Qt::DiagCrossPattern;
-        case 6: return Qt::HorPattern;
-        case 7: return Qt::VerPattern;
-        default: return Qt::NoBrush;
+        case 1:
+            return Qt::SolidPattern;
+        case 2:
+            return Qt::BDiagPattern;
+        case 3:
+            return Qt::FDiagPattern;
+        case 4:
+            return Qt::CrossPattern;
+        case 5:
+            return Qt::DiagCrossPattern;
+        case 6:
+            return Qt::HorPattern;
+        case 7:
+            return Qt::VerPattern;
+        default:
+            return Qt::NoBrush;
     }
 }
 
@@ -87,10 +95,14 @@ int ToPixelUp(double v) {
 
 QString ScreenFontFace(int kind) {
     switch (kind) {
-        case 2: return QStringLiteral("ＭＳＰ 明朝");
-        case 3: return QStringLiteral("ＭＳ ゴシック");
-        case 4: return QStringLiteral("ＭＳＰ ゴシック");
-        default: return QStringLiteral("ＭＳ 明朝");
+        case 2:
+            return QStringLiteral("ＭＳＰ 明朝");
+        case 3:
+            return QStringLiteral("ＭＳ ゴシック");
+        case 4:
+            return QStringLiteral("ＭＳＰ ゴシック");
+        default:
+            return QStringLiteral("ＭＳ 明朝");
     }
 }
 
@@ -103,14 +115,23 @@ void PaintScreenOp(const ScreenOp& op, QPainter& painter) {
     painter.setBrush(op.brush == sbClear ? QBrush(Qt::NoBrush)
                                          : QBrush(op.brushColor, QtBrush(op.brush)));
     switch (op.kind) {
-        case ScreenOpKind::Line: painter.drawLine(op.points[0], op.points[1]); break;
-        case ScreenOpKind::Rect: painter.drawRect(Box(op)); break;
-        case ScreenOpKind::Ellipse: painter.drawEllipse(Box(op)); break;
-        case ScreenOpKind::Arc: PaintArc(op, painter); break;
+        case ScreenOpKind::Line:
+            painter.drawLine(op.points[0], op.points[1]);
+            break;
+        case ScreenOpKind::Rect:
+            painter.drawRect(Box(op));
+            break;
+        case ScreenOpKind::Ellipse:
+            painter.drawEllipse(Box(op));
+            break;
+        case ScreenOpKind::Arc:
+            PaintArc(op, painter);
+            break;
         case ScreenOpKind::Polygon:
             painter.drawPolygon(QPolygon(QList<QPoint>(op.points.begin(), op.points.end())));
             break;
-        case ScreenOpKind::Text: break;
+        case ScreenOpKind::Text:
+            break;
     }
 }
 
@@ -145,8 +166,8 @@ void ScreenRect(ScreenSink& sink, double x1, double y1, double x2, double y2, in
     sink.Add(op);
 }
 
-void ScreenCircle(ScreenSink& sink, double cx, double cy, double r, int penWidth,
-                  const QColor& pen, int brushStyle, const QColor& brushColor) {
+void ScreenCircle(ScreenSink& sink, double cx, double cy, double r, int penWidth, const QColor& pen,
+                  int brushStyle, const QColor& brushColor) {
     ScreenOp op = Shape(ScreenOpKind::Ellipse, penWidth, pen, brushStyle, brushColor);
     op.points = {QPoint(ToPixel(cx - r), ToPixel(cy - r)),
                  QPoint(ToPixelUp(cx + r), ToPixelUp(cy + r))};

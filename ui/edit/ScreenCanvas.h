@@ -84,8 +84,8 @@ void ScreenLine(ScreenSink& sink, double x1, double y1, double x2, double y2, in
                 const QColor& pen);
 void ScreenRect(ScreenSink& sink, double x1, double y1, double x2, double y2, int penWidth,
                 const QColor& pen, int brushStyle, const QColor& brushColor);
-void ScreenCircle(ScreenSink& sink, double cx, double cy, double r, int penWidth,
-                  const QColor& pen, int brushStyle, const QColor& brushColor);
+void ScreenCircle(ScreenSink& sink, double cx, double cy, double r, int penWidth, const QColor& pen,
+                  int brushStyle, const QColor& brushColor);
 // Counter-clockwise from startDeg to endDeg (degrees from +x, y up).
 void ScreenArc(ScreenSink& sink, double cx, double cy, double r, double startDeg, double endDeg,
                int penWidth, const QColor& pen);

@@ -47,9 +47,9 @@ class TopPanel {
     DiagramView* diagram_ = nullptr;
     QComboBox* spanCount_ = nullptr;
     QLabel* unitLabel_ = nullptr;
-    std::array<NumberField*, 11> span_{};          // 1..10
-    std::array<QComboBox*, 12> condition_{};       // 1..11
-    std::array<NumberField*, 12> spring_{};        // 1..11
+    std::array<NumberField*, 11> span_{};     // 1..10
+    std::array<QComboBox*, 12> condition_{};  // 1..11
+    std::array<NumberField*, 12> spring_{};   // 1..11
 };
 
 }  // namespace kmr::ui
