@@ -60,9 +60,6 @@ class Editor {
     // The validation found the common load over its limit: MmComm1 turns red.
     void MarkCommonLoadOverLimit();
 
-    // The controls themselves (ui/edit/EditorCore.h); null before Build.
-    EditorCore* Core() { return core_.get(); }
-
   private:
     WindowState& state_;
     UserDialogs& dialogs_;

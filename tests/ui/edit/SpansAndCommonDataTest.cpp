@@ -1,6 +1,7 @@
 // The top panel, the common-data page with the unit groups and the
 // per-member page, worked through the window.
 #include <QFile>
+#include <QGroupBox>
 #include <QSettings>
 #include <cmath>
 
@@ -46,6 +47,11 @@ TEST_F(SpansAndCommonData, FieldsSitOnTheSpanPitchOfTheDiagram) {
     EXPECT_EQ(Field("MmBane1")->Length(), 5);
     EXPECT_EQ(Field("MmComm3")->Length(), 12);
     EXPECT_EQ(Field("MmGirE3")->Length(), 9);
+    auto* box = Window().findChild<QGroupBox*>(QStringLiteral("BuzaiSeino10"));
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(box->title(), QStringLiteral("部材[１０]"));
+    EXPECT_EQ(box->geometry().topLeft().y(), 147);
+    EXPECT_EQ(Base(Edit("MmGirB10")), QColor(255, 255, 128));
 }
 
 TEST_F(SpansAndCommonData, TypingIsLimitedToTheFieldLengthAndFiltered) {
@@ -320,6 +326,10 @@ TEST_F(SpansAndCommonData, DefaultUnitsAndPageBreakDefault) {
     EXPECT_EQ(Model().Header.InputUnit, 1);
     EXPECT_EQ(Model().Header.OutputUnit, 1);
     EXPECT_EQ(Label("LabelTanni3")->text(), QStringLiteral("(kN/cm2)"));
+    window.reset();  // a restart reads them again
+    EXPECT_EQ(Model().Header.InputUnit, 1);
+    EXPECT_EQ(Model().Header.OutputUnit, 1);
+    EXPECT_TRUE(Window().findChild<QAbstractButton*>("InputTanni1")->isChecked());
 
     Click("Chk_NewPage");
     EXPECT_TRUE(State().PageBreakFlag);
