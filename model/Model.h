@@ -13,7 +13,7 @@ namespace kmr {
 // exponent biased by 16383. The bytes are kept exactly as read, so a value
 // that is not edited is written back bit for bit.
 class Extended {
-public:
+  public:
     Extended() = default;
     // Exact: every double is representable.
     Extended(double v) { Set(v); }  // NOLINT(google-explicit-constructor)
@@ -27,6 +27,8 @@ public:
         return *this;
     }
     bool IsFinite() const;
+    // Exactly below limit (not only after rounding to double); false for NaN.
+    bool IsBelow(double limit) const;
 
     std::array<std::uint8_t, 10> bytes{};  // all zero is 0.0
 };
@@ -38,9 +40,7 @@ struct ShortString {
     std::uint8_t length = 0;
     std::array<char, N> text{};
 
-    std::string Str() const {
-        return std::string(text.data(), length <= N ? length : N);
-    }
+    std::string Str() const { return std::string(text.data(), length <= N ? length : N); }
     void Assign(const std::string& s) {
         length = static_cast<std::uint8_t>(s.size() < N ? s.size() : N);
         for (std::size_t i = 0; i < length; ++i) text[i] = s[i];
@@ -142,6 +142,23 @@ struct BeamModel {
     std::array<MemberRecord, kMaxSpans + 1> Members;
     std::array<SupportRecord, kMaxSupports + 1> Supports;
 };
+
+// Unset or zero in the sense of the editor and the calculation: below
+// kEpsilon, compared exactly.
+inline bool IsUnset(const Extended& v) {
+    return v.IsBelow(static_cast<double>(kEpsilon));
+}
+
+// Codes outside their tables carry no load and no restraint.
+inline bool IsMemberLoadCode(std::int32_t code) {
+    return code >= kLoadConcentrated && code < kLoadNone;
+}
+inline bool IsNodeLoadCode(std::int32_t code) {
+    return code == kNodeForce || code == kNodeMoment;
+}
+inline bool IsSupportConditionCode(std::int32_t code) {
+    return code >= kSupportFixed && code <= kSupportFree;
+}
 
 void ClearModel(BeamModel& model);
 void SetNewModelDefaults(BeamModel& model);

@@ -1,0 +1,70 @@
+// Input validation: the guard in front of the analysis. ValidateModel checks
+// the beam model against the limits of the system and the stability of its
+// supports, and settles on one error code and its message.
+#pragma once
+
+#include <string>
+
+#include "model/Model.h"
+
+namespace kmr {
+
+// Modes of ValidateModel, by caller.
+enum ValidationMode : int {
+    kValidateCalculation = 0,  // calculation command, after gathering the loads
+    kValidateLoadDiagram = 1,  // redraw of the load diagram from the member-load page
+    kValidateBeamSize = 2,     // Io computed from beam width and depth
+    kValidateCommon = 3,       // calculation command before gathering; all-members Io
+};
+
+// Error codes (0 = passed).
+enum ValidationCode : int {
+    kValidOk = 0,
+    kNoSpanLength = 1,
+    kNoIo = 2,
+    kNoE = 3,
+    kLoadBeyondSpan = 4,
+    kNoSpringConstant = 5,
+    kUnstable = 6,
+    kSpanOverLimit = 101,
+    kIoOverLimit = 102,
+    kEOverLimit = 103,
+    kSpringOverLimit = 105,
+    kBeamSizeOverLimit = 106,
+    kLoadValueOverLimit = 111,
+    kLoadHeightOverLimit = 112,
+    kCommonIoOverLimit = 202,
+    kCommonEOverLimit = 203,
+    kCommonSpringOverLimit = 205,
+    kCommonBeamSizeOverLimit = 206,
+    kCommonLoadOverLimit = 211,
+    kCommonLoadHeightOverLimit = 221,
+};
+
+struct ValidationResult {
+    int code = kValidOk;
+    // The composed message shown in the error box (CRLF line breaks); empty
+    // when the code is 0.
+    std::string message;
+    // The common load exceeds its limit: the window turns the text of the
+    // common-load field (MmComm1) red.
+    bool commonLoadRed = false;
+
+    bool Passed() const { return code == kValidOk; }
+};
+
+ValidationResult ValidateModel(const BeamModel& model, int mode);
+
+// The fixed text of an error code, without member or support name; empty for
+// an unknown code.
+std::string ValidationText(int code);
+
+// Restraint-count rule for the stability of the supports of spans 1..n: true
+// when the count says the arrangement is unstable.
+bool FailsStabilityCount(const BeamModel& model);
+
+// Number of spans used by every loop over the model: SpanCount held to 1..10,
+// so that a damaged count can never index beyond the fixed arrays.
+int UsedSpanCount(const BeamModel& model);
+
+}  // namespace kmr

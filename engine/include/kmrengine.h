@@ -1,0 +1,223 @@
+/*
+ * kmrengine.h -- public interface of the analysis library kmrengine.
+ *
+ * The library computes fixed-end forces of member loads (VF_CMQGIR), analyses
+ * a continuous girder by the stiffness method (VF_RenzokuGir) and computes
+ * section properties of H-sections (VF_HSPRPS).
+ *
+ * Calling conventions common to every function
+ * --------------------------------------------
+ *  - Plain C linkage. Integers are 32-bit signed (int32_t); reals are 4-byte
+ *    IEEE single precision (float) unless stated "double" (8-byte IEEE).
+ *  - Scalars marked "by value" are passed as values; every other argument is
+ *    the address of a variable or of the FIRST element of an array.
+ *  - Array elements are numbered from 1 in this documentation: element i of a
+ *    vector lives at offset (i - 1). A two-dimensional array of R rows and C
+ *    columns is stored column by column: element (i, j) lives at offset
+ *    (i - 1) + (j - 1) * R.  An "M x 2" table therefore holds all left-end
+ *    values (column 1) followed by all right-end values (column 2).
+ *  - The caller owns and allocates every array; the library keeps no pointer
+ *    after returning. Several inputs are modified in place (marked "in/out"
+ *    or "in, modified"): fill them afresh before every call.
+ *  - Nothing is validated and no status is reported. The library keeps working
+ *    storage shared by all calls: calls must not overlap (one thread at a
+ *    time).
+ *
+ * Sign conventions of the girder functions
+ * ----------------------------------------
+ *  - Moments, member-end moments and rotations: positive clockwise.
+ *  - Forces, member-end forces, reactions and deflections: positive upward.
+ *  - For a downward uniform load w on a span L, VF_CMQGIR gives the fixed-end
+ *    moments -wL^2/12 (left) and +wL^2/12 (right) and the end shears +wL/2
+ *    (left) and -wL/2 (right, beam convention); these are the member-load
+ *    inputs of VF_RenzokuGir.
+ *
+ * Degrees of freedom of the girder: nodes 1..N from left to right, member m
+ * joins node m and node m + 1. Rotation of node i is unknown i, deflection of
+ * node i is unknown N + i (D = 2N unknowns).
+ *
+ * Units: lengths in m, member stiffness EI/L in force x m, spring constants in
+ * force per cm, forces in t or kN (one system throughout), moments in
+ * force x m. Results come back in the same force unit, deflections in m and
+ * rotations in radians.
+ */
+#ifndef KMRENGINE_H
+#define KMRENGINE_H
+
+#include <stdint.h>
+
+#if defined(KMRENGINE_BUILDING)
+#define KMRENGINE_API __attribute__((visibility("default")))
+#else
+#define KMRENGINE_API
+#endif
+
+#ifdef __cplusplus
+extern "C" {
+#endif
+
+/*
+ * VF_RenzokuGir -- continuous girder by the stiffness method.
+ *
+ * Support codes (supportCode, one per node):
+ *   1 fixed   rotation and deflection held
+ *   2 simple  deflection held
+ *   3 hinge   nothing held at the node; the right end of the member to the
+ *             LEFT of the node is released (moment-free)
+ *   4 spring  vertical spring on the deflection (constant in springConstant)
+ *   5 free    nothing held
+ *
+ *  #  argument         type, dimension       in/out        meaning
+ *  1  nodeCount        int32, by value       in            N = spans + 1
+ *  2  memberCount      int32, by value       in            M = number of spans
+ *  3  dofCount         int32, by value       in            D = 2N; order of
+ *                                                          stiffnessMatrix
+ *  4  hingeCount       int32, by value       in            NH, nodes of code 3
+ *  5  springCount      int32, by value       in            NS, nodes of code 4
+ *  6  nodeLoadCount    int32, by value       in            NP, node loads
+ *  7  memberE          float[M]              in            Young's modulus per
+ *                                                          member; not read
+ *  8  memberLength     float[M]              in            span length L, m
+ *  9  hingeNode        int32[NH]             in            node numbers of the
+ *                                                          hinge nodes
+ * 10  memberStiffness  float[M]              in, modified  k = EI/L, force x m;
+ *                                                          divided by 10000 in
+ *                                                          place on entry
+ * 11  memberI          float[M]              in            second moment of
+ *                                                          area; not read
+ * 12  supportCode      int32[N]              in            support code per
+ *                                                          node (table above)
+ * 13  springNode       int32[NS]             in            spring node numbers,
+ *                                                          ascending
+ * 14  springConstant   float[NS]             in            spring constant of
+ *                                                          the node at the same
+ *                                                          position of 13,
+ *                                                          force/cm
+ * 15  loadNode         int32[NP]             in            node of each node
+ *                                                          load
+ * 16  loadForce        float[NP]             in            vertical force,
+ *                                                          upward positive
+ * 17  loadMoment       float[NP]             in            moment, clockwise
+ *                                                          positive, force x m
+ * 18  hingeMoment      float[NH]             in            moment applied to the
+ *                                                          released member end
+ *                                                          at each hinge of 9
+ *                                                          (normally 0)
+ * 19  stiffnessMatrix  double[D x D]         work          system matrix
+ *                                                          storage; holds the
+ *                                                          eliminated matrix on
+ *                                                          return
+ * 20  hingeRotation    float[NH]             out           rotation of the
+ *                                                          released member end
+ *                                                          at each hinge of 9
+ * 21  endMoment        float[M x 2]          in/out        in: fixed-end moments
+ *                                                          of the member loads
+ *                                                          (column 1 left end,
+ *                                                          column 2 right end);
+ *                                                          out: final member-end
+ *                                                          moments, force x m
+ * 22  endShear         float[M x 2]          in/out        in: simple-beam end
+ *                                                          shears Q (beam
+ *                                                          convention), column 1
+ *                                                          left, column 2 right;
+ *                                                          out: member-end
+ *                                                          forces, UPWARD
+ *                                                          positive at both ends
+ * 23  displacement     double[D]             out           1..N: rotation of
+ *                                                          each node, rad;
+ *                                                          N+1..2N: deflection
+ *                                                          of each node, m,
+ *                                                          upward positive
+ * 24  reaction         float[N]              out           vertical support
+ *                                                          reaction of each
+ *                                                          node, upward positive
+ *
+ * On return column 2 of endShear is the upward force at the right end, i.e.
+ * the negative of the beam-convention shear there.
+ *
+ * Returns 0 (always).
+ */
+KMRENGINE_API int32_t VF_RenzokuGir(int32_t nodeCount, int32_t memberCount, int32_t dofCount,
+                                    int32_t hingeCount, int32_t springCount, int32_t nodeLoadCount,
+                                    const float* memberE, const float* memberLength,
+                                    const int32_t* hingeNode, float* memberStiffness,
+                                    const float* memberI, const int32_t* supportCode,
+                                    const int32_t* springNode, const float* springConstant,
+                                    const int32_t* loadNode, const float* loadForce,
+                                    const float* loadMoment, const float* hingeMoment,
+                                    double* stiffnessMatrix, float* hingeRotation, float* endMoment,
+                                    float* endShear, double* displacement, float* reaction);
+
+/*
+ * VF_CMQGIR -- fixed-end forces of one member load.
+ *
+ * x is measured from the left end of the member; load values are positive
+ * downward. A distributed load is described as a rising part (riseLength), a
+ * middle part (flatLength, intensity from startFactor to endFactor times
+ * loadValue) and a falling part (loadLength - riseLength - flatLength);
+ * lengths below 1e-6 contribute nothing. A uniform load is a middle part
+ * alone with both factors equal, a triangle a rise followed by a fall.
+ *
+ *  #  argument        type, by value/address  in/out  meaning
+ *  1  endCondition    int32, by value         in      0 or 3: both ends
+ *                                                     restrained (fixed when
+ *                                                     endSpringRatio = 0);
+ *                                                     1: left fixed, right
+ *                                                     pinned; 2: left pinned,
+ *                                                     right fixed
+ *  2  span            float, by value         in      span length L, m
+ *  3  loadStart       float, by value         in      distance of the load (or
+ *                                                     of the start of a
+ *                                                     distributed load) from
+ *                                                     the left end, m
+ *  4  loadLength      float, by value         in      total loaded length, m
+ *  5  riseLength      float, by value         in      length of the rising
+ *                                                     triangular part, m
+ *  6  flatLength      float, by value         in      length of the middle
+ *                                                     part, m
+ *  7  loadValue       float, by value         in      force of a concentrated
+ *                                                     load, or intensity
+ *                                                     multiplier (force/m)
+ *  8  startFactor     float, by value         in      intensity factor at the
+ *                                                     start of the middle part
+ *  9  endFactor       float, by value         in      intensity factor at the
+ *                                                     end of the middle part
+ * 10  loadType        int32, by value         in      1 concentrated load; any
+ *                                                     other value distributed
+ * 11  endSpringRatio  float, by value         in      end-restraint parameter
+ *                                                     of conditions 0 and 3
+ *                                                     (0 for fixed ends)
+ * 12  sectionX        float, by value         in      section (from the left
+ *                                                     end, m) at which m0 and
+ *                                                     deflectionEI are formed
+ * 13  cLeft           float*                  out     fixed-end moment, left
+ *                                                     end, clockwise positive
+ * 14  cRight          float*                  out     fixed-end moment, right
+ *                                                     end, clockwise positive
+ * 15  m0              float*                  out     simple-beam moment at
+ *                                                     sectionX, sagging
+ *                                                     positive
+ * 16  qLeft           float*                  out     simple-beam end shear,
+ *                                                     left (= left reaction)
+ * 17  qRight          float*                  out     simple-beam end shear,
+ *                                                     right (= -right reaction)
+ * 18  deflectionEI    float*                  out     EI x simple-beam
+ *                                                     deflection at sectionX,
+ *                                                     downward positive
+ * 19  extraTerm       float*                  out     simple-beam moment at
+ *                                                     sectionX (equals m0)
+ *
+ * Every output is set to 0 on entry and then receives the load's value; the
+ * caller sums several loads of one member itself.
+ */
+KMRENGINE_API void VF_CMQGIR(int32_t endCondition, float span, float loadStart, float loadLength,
+                             float riseLength, float flatLength, float loadValue, float startFactor,
+                             float endFactor, int32_t loadType, float endSpringRatio,
+                             float sectionX, float* cLeft, float* cRight, float* m0, float* qLeft,
+                             float* qRight, float* deflectionEI, float* extraTerm);
+
+#ifdef __cplusplus
+}
+#endif
+
+#endif /* KMRENGINE_H */

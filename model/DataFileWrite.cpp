@@ -1,0 +1,116 @@
+// Writing a version-3 file: the image goes to a new temporary file in the
+// target's folder, is flushed and read back byte for byte, and only then
+// replaces the target by a rename. Any failure leaves the target untouched.
+#include <cerrno>
+#include <cstdio>
+#include <filesystem>
+#include <random>
+#include <system_error>
+
+#include "model/DataFile.h"
+#include "model/DataFileText.h"
+
+namespace kmr {
+namespace {
+
+namespace fs = std::filesystem;
+
+// A failed step: the system's reason, already in words.
+struct WriteFailure {
+    std::string reason;
+};
+
+[[noreturn]] void Fail(int error) {
+    throw WriteFailure{text::SystemReason(error)};
+}
+
+std::string TemporaryName(const std::string& fileName, unsigned attempt) {
+    static std::mt19937 random{std::random_device{}()};
+    const fs::path target(fileName);
+    const std::string name = "." + target.filename().string() + "." +
+                             std::to_string(random() % 1000000u + attempt) + ".tmp";
+    return (target.parent_path() / name).string();
+}
+
+// Creates a file that did not exist before ("x": never reuses another's file).
+std::FILE* CreateTemporary(const std::string& fileName, std::string& tempName) {
+    for (unsigned attempt = 0; attempt < 100; ++attempt) {
+        const std::string candidate = TemporaryName(fileName, attempt);
+        errno = 0;
+        if (std::FILE* f = std::fopen(candidate.c_str(), "wbx")) {
+            tempName = candidate;  // ours from now on, removed on failure
+            return f;
+        }
+        if (errno != EEXIST) Fail(errno);
+    }
+    Fail(EEXIST);
+}
+
+void WriteAll(std::FILE* f, const std::vector<std::uint8_t>& bytes) {
+    errno = 0;
+    const std::size_t put = std::fwrite(bytes.data(), 1, bytes.size(), f);
+    const bool flushed = put == bytes.size() && std::fflush(f) == 0;
+    const int error = errno;
+    const bool closed = std::fclose(f) == 0;
+    if (!flushed) Fail(error ? error : ENOSPC);
+    if (!closed) Fail(errno ? errno : EIO);
+}
+
+// Reads the temporary file back: exactly the bytes given, nothing more.
+void Verify(const std::string& tempName, const std::vector<std::uint8_t>& bytes) {
+    errno = 0;
+    std::FILE* f = std::fopen(tempName.c_str(), "rb");
+    if (!f) Fail(errno);
+    std::vector<std::uint8_t> back(bytes.size() + 1);
+    const std::size_t got = std::fread(back.data(), 1, back.size(), f);
+    std::fclose(f);
+    back.resize(got);
+    if (back != bytes) Fail(EIO);
+}
+
+// A replaced file keeps its permissions (best effort).
+void KeepPermissions(const std::string& fileName, const std::string& tempName) {
+    std::error_code ec;
+    const fs::file_status old = fs::status(fileName, ec);
+    if (ec || !fs::is_regular_file(old)) return;
+    fs::permissions(tempName, old.permissions(), ec);
+}
+
+void Replace(const std::string& tempName, const std::string& fileName) {
+    std::error_code ec;
+    fs::rename(tempName, fileName, ec);
+    if (ec) throw WriteFailure{ec.message()};
+}
+
+bool ExistsAsFile(const std::string& fileName) {
+    std::error_code ec;
+    return fs::exists(fs::symlink_status(fileName, ec));
+}
+
+}  // namespace
+
+DataFileResult WriteDataFile(const std::string& path, const BeamModel& model) {
+    DataFileResult result{FileKindOf(path), ActualFileName(path)};
+    if (result.kind == FileKind::Version1) {
+        throw DataFileError(DataFileError::Problem::kVersion1Target, result.fileName,
+                            text::Version1Target(result.fileName));
+    }
+    const std::vector<std::uint8_t> bytes = EncodeVersion3(model);
+    std::string tempName;
+    try {
+        std::FILE* f = CreateTemporary(result.fileName, tempName);
+        WriteAll(f, bytes);
+        Verify(tempName, bytes);
+        KeepPermissions(result.fileName, tempName);
+        Replace(tempName, result.fileName);
+    } catch (const WriteFailure& failure) {
+        std::error_code ignored;
+        if (!tempName.empty()) fs::remove(tempName, ignored);
+        throw DataFileError(
+            DataFileError::Problem::kCannotWrite, result.fileName,
+            text::CannotWrite(result.fileName, failure.reason, ExistsAsFile(result.fileName)));
+    }
+    return result;
+}
+
+}  // namespace kmr

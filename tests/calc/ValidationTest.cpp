@@ -1,0 +1,346 @@
+#include "calc/Validation.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <functional>
+#include <limits>
+#include <string>
+
+#include "BeamBuilder.h"
+
+namespace kmr {
+namespace {
+
+using namespace kmr::test;
+
+const std::string kBreak = "\r\n\r\n        ";
+
+// A two-span model that passes every mode.
+BeamModel Valid() {
+    return MakeBeam({6.0, 6.0}, {S, S, S});
+}
+
+struct Case {
+    const char* name;
+    int mode;
+    std::function<void(BeamModel&)> edit;
+    int code;
+};
+
+void PrintTo(const Case& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class ValidationCases : public ::testing::TestWithParam<Case> {};
+
+TEST_P(ValidationCases, SettlesOnTheExpectedCode) {
+    BeamModel m = Valid();
+    GetParam().edit(m);
+    EXPECT_EQ(ValidateModel(m, GetParam().mode).code, GetParam().code);
+}
+
+// Which check wins when several offences meet: the checks that run
+// regardless overwrite an earlier code, the others run only while it is 0.
+const Case kOrderCases[] = {
+    {"UnstableThenCommonLoad", 0,
+     [](BeamModel& m) {
+         m.Supports[3].Condition = R;
+         m.Supports[1].Condition = R;
+         m.Header.CommonLoad = 1001.0;
+     },
+     kCommonLoadOverLimit},
+    {"CommonLoadHidesCommonHeight", 0,
+     [](BeamModel& m) {
+         m.Header.CommonLoad = -1001.0;
+         m.Header.CommonLoadHeight = 200.0;
+     },
+     kCommonLoadOverLimit},
+    {"UnstableInModeOneThenSpanZero", 1,
+     [](BeamModel& m) {
+         m.Supports[1].Condition = R;
+         m.Supports[3].Condition = R;
+         m.Members[1].SpanLength = 0.0;
+     },
+     kNoSpanLength},
+    {"CommonLoadThenSpanZero", 0,
+     [](BeamModel& m) {
+         m.Header.CommonLoad = 5000.0;
+         m.Members[1].SpanLength = 0.0;
+     },
+     kNoSpanLength},
+    {"SpanZeroThenLoadValue", 0,
+     [](BeamModel& m) {
+         m.Members[1].SpanLength = 0.0;
+         SetLoad(m, 1, 4, kLoadUniform, 1001.0, 0.0, 1.0);
+     },
+     kLoadValueOverLimit},
+    {"HeightInEarlierSlotEndsSlotLoop", 0,
+     [](BeamModel& m) {
+         SetLoad(m, 1, 1, kLoadUniform, 1.0, 0.0, 1.0, 0.0, -200.0);
+         SetLoad(m, 1, 2, kLoadUniform, 1001.0, 0.0, 1.0);
+     },
+     kLoadHeightOverLimit},
+    {"SpanZeroHidesIo", 0,
+     [](BeamModel& m) {
+         m.Members[1].SpanLength = 0.0;
+         m.Members[1].Io = 0.0;
+     },
+     kNoSpanLength},
+    {"IoHidesE", 0,
+     [](BeamModel& m) {
+         m.Members[1].Io = 0.0;
+         m.Members[1].E = 0.0;
+     },
+     kNoIo},
+    {"EHidesExtent", 0,
+     [](BeamModel& m) {
+         m.Members[1].E = 0.0;
+         SetLoad(m, 1, 1, kLoadConcentrated, 1.0, 7.0);
+     },
+     kNoE},
+    {"MemberHidesSpring", 0,
+     [](BeamModel& m) {
+         m.Supports[2].Condition = K;
+         m.Members[2].Io = 2e11;
+     },
+     kIoOverLimit},
+    {"FirstOffendingMemberEndsLoop", 0,
+     [](BeamModel& m) {
+         SetLoad(m, 1, 1, kLoadUniform, 2000.0, 0.0, 1.0);
+         m.Members[2].SpanLength = 0.0;
+     },
+     kLoadValueOverLimit},
+    {"CommonIoHidesCommonE", 3,
+     [](BeamModel& m) {
+         m.Header.CommonIo = 2e11;
+         m.Header.CommonE = 2e6;
+     },
+     kCommonIoOverLimit},
+    {"CommonHeightHidesBeamSize", 0,
+     [](BeamModel& m) {
+         m.Header.CommonLoadHeight = 101.0;
+         m.Header.IoInputMode = 1;
+         m.Header.CommonB = 2000.0;
+     },
+     kCommonLoadHeightOverLimit},
+    {"UnstableHidesCommonData", 0,
+     [](BeamModel& m) {
+         m.Supports[1].Condition = H;
+         m.Supports[3].Condition = H;
+         m.Header.CommonE = 2e6;
+     },
+     kUnstable},
+};
+INSTANTIATE_TEST_SUITE_P(Order, ValidationCases, ::testing::ValuesIn(kOrderCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// Limits, ε and the single-precision constants, and which mode runs what.
+const Case kLimitCases[] = {
+    {"SpanAtLimitPasses", 0, [](BeamModel& m) { m.Members[2].SpanLength = 100.0; }, 0},
+    {"SpanOverLimit", 0, [](BeamModel& m) { m.Members[2].SpanLength = 100.001; }, kSpanOverLimit},
+    {"SpanBelowEpsilon", 0, [](BeamModel& m) { m.Members[2].SpanLength = 9e-7; }, kNoSpanLength},
+    {"SpanAtEpsilonPasses", 1, [](BeamModel& m) { m.Members[2].SpanLength = 1e-6f; }, 0},
+    {"IoSingleLimitPasses", 0, [](BeamModel& m) { m.Members[1].Io = 99999997952.0; }, 0},
+    {"IoTenToElevenOffends", 0, [](BeamModel& m) { m.Members[1].Io = 1e11; }, kIoOverLimit},
+    {"ELimitTon", 0, [](BeamModel& m) { m.Members[1].E = 1e6 + 1; }, kEOverLimit},
+    {"ELimitKiloNewton", 0,
+     [](BeamModel& m) {
+         m.Header.InputUnit = 1;
+         m.Members[1].E = 1e7;
+     },
+     0},
+    {"LoadValueKiloNewtonPasses", 0,
+     [](BeamModel& m) {
+         m.Header.InputUnit = 1;
+         SetLoad(m, 1, 1, kLoadConcentrated, 5000.0, 3.0);
+     },
+     0},
+    {"SpringKiloNewtonOverLimit", 0,
+     [](BeamModel& m) {
+         m.Header.InputUnit = 1;
+         m.Supports[2].Condition = K;
+         m.Supports[2].SpringConstant = 10001.0;
+     },
+     kSpringOverLimit},
+    {"SpringTonAtLimitPasses", 0,
+     [](BeamModel& m) {
+         m.Supports[2].Condition = K;
+         m.Supports[2].SpringConstant = 1000.0;
+     },
+     0},
+    {"SpringUnset", 0, [](BeamModel& m) { m.Supports[2].Condition = K; }, kNoSpringConstant},
+    {"SpringUnsetIgnoredOutsideModeZero", 1, [](BeamModel& m) { m.Supports[2].Condition = K; }, 0},
+    {"CommonHeightNegativePasses", 0, [](BeamModel& m) { m.Header.CommonLoadHeight = -200.0; }, 0},
+    {"MemberHeightNegativeOffends", 0,
+     [](BeamModel& m) { SetLoad(m, 1, 1, kLoadUniform, 1.0, 0.0, 1.0, 0.0, -200.0); },
+     kLoadHeightOverLimit},
+    {"EmptySlotValueStillChecked", 0,
+     [](BeamModel& m) { SetLoad(m, 2, 5, kLoadNone, 1001.0, 0.0); }, kLoadValueOverLimit},
+    {"UnselectedSlotValueStillChecked", 1, [](BeamModel& m) { SetLoad(m, 2, 5, -1, -1001.0, 0.0); },
+     kLoadValueOverLimit},
+    {"EmptySlotExtentIgnored", 0, [](BeamModel& m) { SetLoad(m, 2, 5, kLoadNone, 1.0, 50.0); }, 0},
+    {"ConcentratedAtSpanEndPasses", 0,
+     [](BeamModel& m) { SetLoad(m, 1, 1, kLoadConcentrated, 1.0, 6.0); }, 0},
+    {"ConcentratedBeyondSpan", 0,
+     [](BeamModel& m) { SetLoad(m, 1, 1, kLoadConcentrated, 1.0, 6.001); }, kLoadBeyondSpan},
+    {"TrapezoidEndingAtSpanPasses", 0,
+     [](BeamModel& m) { SetLoad(m, 1, 1, kLoadTrapezoid, 1.0, 1.0, 2.0, 1.0); }, 0},
+    {"TrapezoidBeyondSpan", 1,
+     [](BeamModel& m) { SetLoad(m, 1, 1, kLoadTrapezoid, 1.0, 1.1, 2.0, 1.0); }, kLoadBeyondSpan},
+    {"TriangleIgnoresLength2", 0,
+     [](BeamModel& m) { SetLoad(m, 1, 1, kLoadTriangle, 1.0, 1.0, 5.0, 40.0); }, 0},
+    {"LoadEndingAtAnOddSpanEndPasses", 0,
+     [](BeamModel& m) {
+         // 95.3 is 3e-6 away from its nearest single real.
+         m.Members[1].SpanLength = 95.3;
+         SetLoad(m, 1, 1, kLoadConcentrated, 1.0, 95.3);
+         SetLoad(m, 1, 2, kLoadUniform, 1.0, 45.3, 50.0);
+     },
+     0},
+    {"ModeThreeIgnoresSpans", 3,
+     [](BeamModel& m) {
+         m.Members[1].SpanLength = 0.0;
+         m.Members[2].SpanLength = 0.0;
+         m.Header.CommonLoad = 5000.0;
+     },
+     0},
+    {"ModeThreeChecksCommonE", 3, [](BeamModel& m) { m.Header.CommonE = 1.5e6; },
+     kCommonEOverLimit},
+    {"ModeThreeIgnoresCommonSpring", 3, [](BeamModel& m) { m.Header.CommonSpring = 5000.0; }, 0},
+    {"CommonSpringOverLimit", 1, [](BeamModel& m) { m.Header.CommonSpring = 1001.0; },
+     kCommonSpringOverLimit},
+    {"CommonIoFollowsInputMode", 0,
+     [](BeamModel& m) {
+         m.Header.IoInputMode = 1;
+         m.Header.CommonIo = 5e11;
+     },
+     0},
+    {"CommonIoBDOverLimit", 3,
+     [](BeamModel& m) {
+         m.Header.IoInputMode = 1;
+         m.Header.CommonIoBD = 5e11;
+     },
+     kCommonIoOverLimit},
+    {"CommonBeamSizeOnlyInSizeMode", 0, [](BeamModel& m) { m.Header.CommonD = 1001.0; }, 0},
+    {"CommonBeamSize", 2,
+     [](BeamModel& m) {
+         m.Header.IoInputMode = 1;
+         m.Header.CommonD = 1001.0;
+     },
+     kCommonBeamSizeOverLimit},
+    {"MemberBeamSizeInModeTwo", 2, [](BeamModel& m) { m.Members[2].B = 1000.5; },
+     kBeamSizeOverLimit},
+    {"MemberBeamSizeNotInModeZero", 0, [](BeamModel& m) { m.Members[2].D = 1000.5; }, 0},
+    {"ModeTwoIgnoresSpanAndLoads", 2,
+     [](BeamModel& m) {
+         m.Members[1].SpanLength = 0.0;
+         SetLoad(m, 1, 1, kLoadUniform, 5000.0, 0.0, 9.0);
+     },
+     0},
+    {"ModeOneIgnoresUnsetSections", 1,
+     [](BeamModel& m) {
+         m.Members[1].Io = 0.0;
+         m.Members[2].E = 0.0;
+     },
+     0},
+    {"NotANumberOffends", 0,
+     [](BeamModel& m) { m.Members[2].Io = std::numeric_limits<double>::quiet_NaN(); },
+     kIoOverLimit},
+    {"NotANumberDistanceOffends", 0,
+     [](BeamModel& m) {
+         SetLoad(m, 2, 1, kLoadConcentrated, 1.0, std::numeric_limits<double>::quiet_NaN());
+     },
+     kLoadBeyondSpan},
+    {"SpansBeyondCountIgnored", 0, [](BeamModel& m) { m.Members[3].SpanLength = 500.0; }, 0},
+};
+INSTANTIATE_TEST_SUITE_P(Limits, ValidationCases, ::testing::ValuesIn(kLimitCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// The restraint count: weight + n + c - 2(n + 1) < 0 is unstable.
+TEST(StabilityCount, FollowsTheCountRule) {
+    struct Row {
+        std::vector<double> spans;
+        std::vector<int> supports;
+        bool unstable;
+    };
+    const Row rows[] = {
+        {{6}, {S, R}, true},         // 2 + 1 - 4
+        {{6}, {F, R}, false},        // cantilever: 3 + 1 - 4
+        {{6}, {H, S}, true},         //
+        {{6, 6}, {S, R, S}, false},  // 4 + 2 + 1 - 6
+        {{6, 6}, {S, H, S}, false},  // 4 + 2 + 0 - 6: count passes a mechanism
+        {{6, 6}, {S, H, R}, true},   //
+        {{6, 6}, {R, F, R}, false},  // 3 + 2 + 1 - 6
+        {{6, 6, 6}, {K, K, K, K}, false},
+        {{6, 6, 6}, {R, S, S, R}, false},
+        {{6, 6, 6}, {R, S, R, S}, false},
+        {{6, 6, 6}, {R, H, H, F}, true},  // 3 + 3 + 0 - 8
+    };
+    for (const Row& row : rows) {
+        const BeamModel m = MakeBeam(row.spans, row.supports);
+        EXPECT_EQ(FailsStabilityCount(m), row.unstable) << "supports " << row.supports.size();
+        EXPECT_EQ(ValidateModel(m, kValidateCommon).code, row.unstable ? kUnstable : 0);
+    }
+}
+
+TEST(ValidationMessage, MemberMessageNamesTheMember) {
+    BeamModel m = Valid();
+    m.Members[2].SpanLength = 101.0;
+    const ValidationResult r = ValidateModel(m, kValidateCalculation);
+    EXPECT_EQ(r.code, kSpanOverLimit);
+    EXPECT_EQ(r.message, "スパン長が制限値を超えています。" + kBreak + "部材名 [2]");
+}
+
+TEST(ValidationMessage, ExtentMessageAddsTheSlotLine) {
+    BeamModel m = Valid();
+    SetLoad(m, 2, 3, kLoadConcentrated, 1.0, 6.001);
+    const ValidationResult r = ValidateModel(m, kValidateCalculation);
+    EXPECT_EQ(r.code, kLoadBeyondSpan);
+    EXPECT_EQ(r.message, "長さ(距離)データがスパン長を超えています。" + kBreak +
+                             "部材名 [2]\r\n        荷重 No. 3");
+}
+
+TEST(ValidationMessage, SupportMessageNamesTheSupport) {
+    BeamModel m = MakeBeam({6, 6, 6}, {S, K, S, K});
+    m.Supports[2].SpringConstant = 10.0;
+    const ValidationResult r = ValidateModel(m, kValidateCalculation);
+    EXPECT_EQ(r.code, kNoSpringConstant);
+    EXPECT_EQ(r.message, "バネ定数が入力されていません。" + kBreak + "支点名 [D]");
+}
+
+TEST(ValidationMessage, CommonAndStabilityMessagesAreTheTextAlone) {
+    BeamModel m = Valid();
+    m.Header.CommonLoadHeight = 100.5;
+    EXPECT_EQ(ValidateModel(m, kValidateLoadDiagram).message,
+              "荷重高さ(共通データ)が制限値を超えています。");
+    BeamModel u = MakeBeam({6}, {S, R});
+    EXPECT_EQ(ValidateModel(u, kValidateCalculation).message,
+              "支持設定に誤りがあります。 (不安定)");
+    EXPECT_TRUE(ValidateModel(Valid(), kValidateCalculation).message.empty());
+}
+
+TEST(ValidationMessage, CommonLoadOverLimitTurnsItsFieldRed) {
+    BeamModel m = Valid();
+    m.Header.CommonLoad = 1000.5;
+    for (int mode : {0, 1, 2}) {
+        const ValidationResult r = ValidateModel(m, mode);
+        EXPECT_EQ(r.code, kCommonLoadOverLimit);
+        EXPECT_TRUE(r.commonLoadRed);
+        EXPECT_EQ(r.message, "荷重値(共通データ)が制限値を超えています。");
+    }
+    EXPECT_FALSE(ValidateModel(m, kValidateCommon).commonLoadRed);
+    m.Header.InputUnit = 1;
+    EXPECT_FALSE(ValidateModel(m, kValidateCalculation).commonLoadRed);
+}
+
+TEST(ValidationMessage, EveryCodeHasItsText) {
+    for (int code :
+         {1, 2, 3, 4, 5, 6, 101, 102, 103, 105, 106, 111, 112, 202, 203, 205, 206, 211, 221}) {
+        EXPECT_FALSE(ValidationText(code).empty()) << code;
+    }
+    EXPECT_TRUE(ValidationText(7).empty());
+}
+
+}  // namespace
+}  // namespace kmr
