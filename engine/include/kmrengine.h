@@ -138,16 +138,15 @@ extern "C" {
  * Returns 0 (always).
  */
 KMRENGINE_API int32_t VF_RenzokuGir(int32_t nodeCount, int32_t memberCount, int32_t dofCount,
-                                    int32_t hingeCount, int32_t springCount,
-                                    int32_t nodeLoadCount, const float* memberE,
-                                    const float* memberLength, const int32_t* hingeNode,
-                                    float* memberStiffness, const float* memberI,
-                                    const int32_t* supportCode, const int32_t* springNode,
-                                    const float* springConstant, const int32_t* loadNode,
-                                    const float* loadForce, const float* loadMoment,
-                                    const float* hingeMoment, double* stiffnessMatrix,
-                                    float* hingeRotation, float* endMoment, float* endShear,
-                                    double* displacement, float* reaction);
+                                    int32_t hingeCount, int32_t springCount, int32_t nodeLoadCount,
+                                    const float* memberE, const float* memberLength,
+                                    const int32_t* hingeNode, float* memberStiffness,
+                                    const float* memberI, const int32_t* supportCode,
+                                    const int32_t* springNode, const float* springConstant,
+                                    const int32_t* loadNode, const float* loadForce,
+                                    const float* loadMoment, const float* hingeMoment,
+                                    double* stiffnessMatrix, float* hingeRotation, float* endMoment,
+                                    float* endShear, double* displacement, float* reaction);
 
 /*
  * VF_CMQGIR -- fixed-end forces of one member load.
@@ -212,11 +211,10 @@ KMRENGINE_API int32_t VF_RenzokuGir(int32_t nodeCount, int32_t memberCount, int3
  * caller sums several loads of one member itself.
  */
 KMRENGINE_API void VF_CMQGIR(int32_t endCondition, float span, float loadStart, float loadLength,
-                             float riseLength, float flatLength, float loadValue,
-                             float startFactor, float endFactor, int32_t loadType,
-                             float endSpringRatio, float sectionX, float* cLeft, float* cRight,
-                             float* m0, float* qLeft, float* qRight, float* deflectionEI,
-                             float* extraTerm);
+                             float riseLength, float flatLength, float loadValue, float startFactor,
+                             float endFactor, int32_t loadType, float endSpringRatio,
+                             float sectionX, float* cLeft, float* cRight, float* m0, float* qLeft,
+                             float* qRight, float* deflectionEI, float* extraTerm);
 
 #ifdef __cplusplus
 }
