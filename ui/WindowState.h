@@ -28,7 +28,7 @@ struct WindowState {
     DefaultUnits Units;  // default unit systems given to new data
     DefaultsBlock Defaults;
     RecentFiles Recent;
-    PreviewPlacement Preview;
+    PreviewForm Preview;  // the preview window at its next opening
 
     // Paths of the side files, fixed at start.
     QString RecentFilesPath;
