@@ -44,9 +44,10 @@ void BuiltUp(SectionProperties& p, float H, float B, float tw, float tf, float t
     p.modulusY = 20 * p.inertiaY / B;
     p.radiusX = std::sqrt(p.inertiaX / p.area);
     p.radiusY = std::sqrt(p.inertiaY / p.area);
-    p.plasticX =
-        (h - 2 * f.s1 / 3) * f.a * 0.2f + h * h * tw * 0.00025f + (H - tf) * B * 0.001f * tf;
-    p.plasticY = (2 * f.s1 / 3 + tw) * f.a * 0.2f + h * tw * 0.00025f * tw + tf * 0.0005f * B * B;
+    // Plastic moduli: first moments of the half-sections (cm³). Each fillet's
+    // centroid lies e (cm) from the inner flange face and from the web face.
+    p.plasticX = 4 * f.a * (0.05f * h - f.e) + h * h * tw * 0.00025f + (H - tf) * B * 0.001f * tf;
+    p.plasticY = 4 * f.a * (0.05f * tw + f.e) + h * tw * 0.00025f * tw + tf * 0.0005f * B * B;
     DRZJBN(p.flangeRadius, 0.1f * H, 0.1f * B, 0.1f * tw, 0.1f * tf, t, kTriangle);
     p.flangeRatio = H * p.flangeRadius * 10 / B / tf;
 }
@@ -142,8 +143,9 @@ void DRZJBN(float& radius, float H, float B, float tw, float tf, float t, int sh
     const float hw = H / 6 - tf;
     const float zoneArea = B * tf + hw * tw + 2 * f.a;
     if (hw >= 0 && zoneArea > 0) {
+        const float arm = 0.5f * tw + f.e;  // fillet centroid from the web's centre line
         const float zoneInertia =
-            (tf * B * B * B + hw * tw * tw * tw) / 12 + 2 * f.j + (2 * f.e + tw) * f.a;
+            (tf * B * B * B + hw * tw * tw * tw) / 12 + 2 * (f.j + f.a * arm * arm);
         radius = std::sqrt(zoneInertia / zoneArea);
         return;
     }

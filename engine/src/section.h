@@ -15,7 +15,7 @@ struct SectionProperties {
 // Properties of one fillet of size t (cm): circular of radius t (shape 1) or a
 // right triangle of leg t (any other shape).
 struct Fillet {
-    float s1 = 0;  // leg measure used by the plastic moduli
+    float s1 = 0;  // leg of the equivalent right triangle (a = s1²/2)
     float e = 0;   // centroid distance from the corner, along each plate face
     float a = 0;   // area
     float m = 0;   // first moment
