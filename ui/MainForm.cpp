@@ -321,7 +321,7 @@ void TMainF::StartUp() {
     state_.Recent.Read(state_.RecentFilesPath);
     UpdateRecentMenu();
     ResetToNewDocument();
-    ReadDefaultsFile(state_.DefaultsFilePath, state_.Defaults);
+    state_.DefaultsFileState = ReadDefaultsFile(state_.DefaultsFilePath, state_.Defaults);
     state_.PageBreakFlag = state_.Defaults.PageBreakDefault();
     RunCommand([this] { editor_->ShowDocument(); });
     state_.IsModified = false;
