@@ -24,7 +24,7 @@ TEST(SlabLoadTest, FieldsAndRefusals) {
         {4, 6, 6.5, {}, &kTrapezoidNG},
         {4, 6, 0, {}, &kNoValue},
         {4, 6, 0.0000009, {}, &kNoValue},
-        {5, 4, 6, {0, 4, 0, 3}, nullptr},
+        {5, 4, 6, {0, 4, 0, 2}, nullptr},  // height S/2 whatever Ly
         {5, 4, 4, {0, 4, 0, 2}, nullptr},  // Ly equal to the span is accepted
         {5, 4, 3, {}, &kTriangleNG},
         {5, 4, 0, {}, &kNoValue},
@@ -55,6 +55,23 @@ TEST(SlabLoadTest, TrapezoidIsTheShareInsideTheFortyFiveDegreeLines) {
         EXPECT_DOUBLE_EQ(f.H, f.L1);  // 45°: rise as long as it is high
         EXPECT_NEAR(f.H * (s + f.L2) / 2, (2 * s - lx) * lx / 4, 1e-12);
     }
+}
+
+// The triangle is the share of the short side: base S, apex at mid-span,
+// area S²/4 whatever the long side; a square slab gives every side the same.
+TEST(SlabLoadTest, TriangleIsTheShareOfTheShortSide) {
+    const double s = 4.0;
+    for (double ly : {4.0, 5.0, 6.0, 12.0}) {
+        const auto f = std::get<SlabLoadFields>(ComputeSlabLoad(5, s, ly));
+        EXPECT_DOUBLE_EQ(f.L1, s);
+        EXPECT_DOUBLE_EQ(f.H, f.L1 / 2);  // 45°
+        EXPECT_DOUBLE_EQ(f.L1 * f.H / 2, s * s / 4);
+    }
+    const auto tri = std::get<SlabLoadFields>(ComputeSlabLoad(5, s, s));
+    const auto trap = std::get<SlabLoadFields>(ComputeSlabLoad(4, s, s));
+    EXPECT_DOUBLE_EQ(tri.H, trap.H);
+    const double trapBase = 2 * trap.L1 + trap.L2;
+    EXPECT_DOUBLE_EQ(tri.L1 * tri.H / 2, trap.H * (trapBase + trap.L2) / 2);
 }
 
 TEST(SlabLoadTest, TextsByType) {
