@@ -16,6 +16,7 @@
 #include "Version.h"
 #include "calc/Calculation.h"
 #include "calc/Validation.h"
+#include "dialogs/Dialogs.h"
 
 namespace kmr::ui {
 
@@ -97,6 +98,8 @@ void TMainF::AboutClick() {
     dialogs_->RunModal(about);
 }
 
-void TMainF::YoungRegistrationClick() {}
+void TMainF::YoungRegistrationClick() {
+    EditYoungList(this, *dialogs_, state_.Defaults);
+}
 
 }  // namespace kmr::ui

@@ -30,6 +30,7 @@
 #include "ToolIcons.h"
 #include "UserDialogs.h"
 #include "Version.h"
+#include "dialogs/YoungList.h"
 #include "report/PageDocument.h"
 #include "ui/preview/PaperForm.h"
 #include "ui/preview/PrinterSettings.h"
@@ -322,6 +323,9 @@ void TMainF::StartUp() {
     UpdateRecentMenu();
     ResetToNewDocument();
     state_.DefaultsFileState = ReadDefaultsFile(state_.DefaultsFilePath, state_.Defaults);
+    if (state_.DefaultsFileState == DefaultsRead::Missing) {
+        SeedYoungList(state_.Defaults);  // a new installation starts with a list
+    }
     state_.PageBreakFlag = state_.Defaults.PageBreakDefault();
     RunCommand([this] { editor_->ShowDocument(); });
     state_.IsModified = false;
