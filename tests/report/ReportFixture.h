@@ -97,8 +97,7 @@ inline std::vector<const DrawOp*> OpsOf(const PageRecord& page, OpKind kind) {
 
 // The cell rectangle (page units) a table text was clipped to.
 inline QRect CellOf(const DrawOp& text) {
-    const QRect c = text.clip.value_or(QRect());
-    return QRect(c.x(), c.y(), c.width() + 1, c.height() + 1);
+    return text.clip.value_or(QRect());
 }
 
 // cm -> page units, as expected values: the nearest unit. Tests compare
