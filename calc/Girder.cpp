@@ -39,7 +39,13 @@ void AddNodeLoad(GirderArgs& a, int node, float force, float moment) {
 void FillSupports(const BeamModel& model, GirderArgs& a) {
     for (int s = 1; s <= a.nodes; ++s) {
         const SupportRecord& sup = model.Supports[s];
-        a.supportCode.push_back(sup.Condition + 1);
+        // A hinge on the last node releases the end of the last member and
+        // leaves the node's rotation attached to nothing; the engine's
+        // elimination does not survive that empty row. A free end is the same
+        // beam (no member end moment there, no reaction), so it goes over as
+        // one. The validation refuses a node moment on such a hinge.
+        const bool tipHinge = sup.Condition == kSupportHinge && s == a.nodes;
+        a.supportCode.push_back(tipHinge ? kSupportFree + 1 : sup.Condition + 1);
         for (const NodeLoad& load : sup.NodeLoads) {
             const float value = float(double(load.Value));
             if (!(std::fabs(value) > 0)) continue;
@@ -50,7 +56,7 @@ void FillSupports(const BeamModel& model, GirderArgs& a) {
             a.springNode.push_back(s);
             a.springConstant.push_back(float(double(sup.SpringConstant)));
         }
-        if (sup.Condition == kSupportHinge) a.hingeNode.push_back(s);
+        if (sup.Condition == kSupportHinge && !tipHinge) a.hingeNode.push_back(s);
     }
 }
 

@@ -68,7 +68,10 @@ void SpreadHolding(std::vector<Part>& parts) {
 
 bool HasNodeMoment(const SupportRecord& support) {
     for (const NodeLoad& load : support.NodeLoads) {
-        if (load.LoadType == kNodeMoment && std::fabs(double(load.Value)) > 0.0) return true;
+        // The same test as the driver's node-load list (single precision).
+        if (load.LoadType == kNodeMoment && std::fabs(float(double(load.Value))) > 0.0f) {
+            return true;
+        }
     }
     return false;
 }

@@ -25,10 +25,10 @@ struct WriteFailure {
 }
 
 std::string TemporaryName(const std::string& fileName, unsigned attempt) {
-    static std::mt19937 random{std::random_device{}()};
+    static std::mt19937 rng{std::random_device{}()};
     const fs::path target(fileName);
     const std::string name = "." + target.filename().string() + "." +
-                             std::to_string(random() % 1000000u + attempt) + ".tmp";
+                             std::to_string(rng() % 1000000u + attempt) + ".tmp";
     return (target.parent_path() / name).string();
 }
 
@@ -82,6 +82,14 @@ void Replace(const std::string& tempName, const std::string& fileName) {
     if (ec) throw WriteFailure{ec.message()};
 }
 
+// A symbolic link is followed: the file it names is replaced, the link stays.
+std::string ReplacedFile(const std::string& fileName) {
+    std::error_code ec;
+    if (!fs::is_symlink(fs::symlink_status(fileName, ec))) return fileName;
+    const fs::path real = fs::canonical(fileName, ec);
+    return ec ? fileName : real.string();
+}
+
 bool ExistsAsFile(const std::string& fileName) {
     std::error_code ec;
     return fs::exists(fs::symlink_status(fileName, ec));
@@ -96,13 +104,14 @@ DataFileResult WriteDataFile(const std::string& path, const BeamModel& model) {
                             text::Version1Target(result.fileName));
     }
     const std::vector<std::uint8_t> bytes = EncodeVersion3(model);
+    const std::string target = ReplacedFile(result.fileName);
     std::string tempName;
     try {
-        std::FILE* f = CreateTemporary(result.fileName, tempName);
+        std::FILE* f = CreateTemporary(target, tempName);
         WriteAll(f, bytes);
         Verify(tempName, bytes);
-        KeepPermissions(result.fileName, tempName);
-        Replace(tempName, result.fileName);
+        KeepPermissions(target, tempName);
+        Replace(tempName, target);
     } catch (const WriteFailure& failure) {
         std::error_code ignored;
         if (!tempName.empty()) fs::remove(tempName, ignored);

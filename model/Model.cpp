@@ -42,6 +42,19 @@ void FillMemberIo(const ModelHeader& h, MemberRecord& m) {
     }
 }
 
+MemberRecord ZeroMember() {
+    MemberRecord m;
+    for (MemberLoad& load : m.Loads) load.LoadType = 0;
+    return m;
+}
+
+SupportRecord ZeroSupport() {
+    SupportRecord s;
+    s.Condition = 0;
+    for (NodeLoad& load : s.NodeLoads) load.LoadType = 0;
+    return s;
+}
+
 }  // namespace
 
 void ClearModel(BeamModel& model) {
@@ -93,6 +106,9 @@ void FillUnsetMembers(BeamModel& model) {
 }
 
 void InitProgramModel(BeamModel& model, const std::string& versionText) {
+    // The unused records 0 start as all-zero bytes, as they are in files.
+    model.Members[0] = ZeroMember();
+    model.Supports[0] = ZeroSupport();
     ModelHeader& h = model.Header;
     h.ProductId.Assign("PLOV-Kmr");
     h.ProgramVersion.Assign(versionText);

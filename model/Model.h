@@ -164,7 +164,9 @@ void ClearModel(BeamModel& model);
 void SetNewModelDefaults(BeamModel& model);
 void NameMembersAndSupports(BeamModel& model);
 // Unset (below 1e-6) member Io and E and spring constants take the common
-// values before a calculation.
+// values before a calculation: members 1..SpanCount, supports 1..SpanCount+1
+// whose condition is spring. In Io mode 1 the member takes the computed
+// common Io together with the common B and D.
 void FillUnsetMembers(BeamModel& model);
 
 // Program start: identification fields, 2 spans, ClearModel and

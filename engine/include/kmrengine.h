@@ -109,7 +109,9 @@ extern "C" {
  *                                                          return
  * 20  hingeRotation    float[NH]             out           rotation of the
  *                                                          released member end
- *                                                          at each hinge of 9
+ *                                                          at each hinge of 9,
+ *                                                          in 1/10000 rad (the
+ *                                                          solver's scale)
  * 21  endMoment        float[M x 2]          in/out        in: fixed-end moments
  *                                                          of the member loads
  *                                                          (column 1 left end,
@@ -133,7 +135,11 @@ extern "C" {
  *                                                          node, upward positive
  *
  * On return column 2 of endShear is the upward force at the right end, i.e.
- * the negative of the beam-convention shear there.
+ * the negative of the beam-convention shear there. The deflection of a spring
+ * node is -reaction / springConstant (cm) converted to m. When the girder has
+ * free nodes (code 5) a second, correcting pass is superposed on the first.
+ * Counts that do not describe a girder (M < 1, N != M + 1 or D != 2N) leave
+ * every array untouched; list entries naming a node outside 1..N are ignored.
  *
  * Returns 0 (always).
  */
@@ -215,6 +221,79 @@ KMRENGINE_API void VF_CMQGIR(int32_t endCondition, float span, float loadStart, 
                              float endFactor, int32_t loadType, float endSpringRatio,
                              float sectionX, float* cLeft, float* cRight, float* m0, float* qLeft,
                              float* qRight, float* deflectionEI, float* extraTerm);
+
+/*
+ * VF_HSPRPS -- section properties of a doubly symmetric H-section.
+ *
+ * Dimensions (arguments 15 to 20) are in mm, by value; results (arguments 1
+ * to 14) are written through their addresses in cm-based units. Section kinds:
+ * 1 rolled with circular fillets of radius filletSize; 2 welded with
+ * triangular fillet welds of leg filletSize; any other value plain (three
+ * rectangles, filletSize not used).
+ *
+ *  #  argument         type, by value/address  in/out  meaning, unit
+ *  1  sectionArea      float*                  out     area A, cm2
+ *  2  unitWeight       float*                  out     weight, kg/m (A x 0.785)
+ *  3  webArea          float*                  out     (H - 2tf) tw less the
+ *                                                      opening, cm2
+ *  4  flangeAreaTerm   float*                  out     0.02 B tf / 1.5
+ *  5  inertiaX         float*                  out     second moment of area,
+ *                                                      strong axis, cm4
+ *  6  inertiaY         float*                  out     second moment of area,
+ *                                                      weak axis, cm4
+ *  7  radiusX          float*                  out     sqrt(inertiaX / A), cm
+ *  8  radiusY          float*                  out     sqrt(inertiaY / A), cm
+ *  9  flangeRadius     float*                  in/out  radius of gyration of
+ *                                                      the compression flange
+ *                                                      zone (flange and web
+ *                                                      down to H/6), cm; kept
+ *                                                      as passed when that zone
+ *                                                      is empty (H/6 < tf,
+ *                                                      kinds 2 and 3; a
+ *                                                      data-error line goes to
+ *                                                      standard error)
+ * 10  flangeRatio      float*                  out     10 H flangeRadius /
+ *                                                      (B tf)
+ * 11  modulusX         float*                  out     elastic section modulus,
+ *                                                      strong axis, cm3
+ * 12  modulusY         float*                  out     elastic section modulus,
+ *                                                      weak axis, cm3
+ * 13  plasticX         float*                  out     plastic section modulus,
+ *                                                      strong axis, cm3
+ * 14  plasticY         float*                  out     plastic section modulus,
+ *                                                      weak axis, cm3
+ * 15  depth            float, by value         in      H, mm
+ * 16  width            float, by value         in      B, flange width, mm
+ * 17  webThickness     float, by value         in      tw, mm
+ * 18  flangeThickness  float, by value         in      tf, mm
+ * 19  filletSize       float, by value         in      r: fillet radius (kind
+ *                                                      1) or weld leg (kind 2),
+ *                                                      mm
+ * 20  webOpening       float, by value         in      d: height of a web
+ *                                                      opening centred on the
+ *                                                      strong axis, mm; 0 for
+ *                                                      none. Reduces webArea,
+ *                                                      modulusX/Y, plasticX/Y;
+ *                                                      A, W, I and i are those
+ *                                                      of the full section
+ * 21  sectionKind      int32, by value         in      1 rolled, 2 welded,
+ *                                                      other plain
+ * 22  roundFlag        int32, by value         in      non-zero: round to
+ *                                                      significant figures (A,
+ *                                                      webArea, flangeAreaTerm
+ *                                                      4; all others 3), exact
+ *                                                      halves to even
+ *
+ * A dimension that is not finite, or not positive (H, B, tw, tf), or negative
+ * (filletSize of kinds 1 and 2, webOpening) sets every output to 0.
+ */
+KMRENGINE_API void VF_HSPRPS(float* sectionArea, float* unitWeight, float* webArea,
+                             float* flangeAreaTerm, float* inertiaX, float* inertiaY,
+                             float* radiusX, float* radiusY, float* flangeRadius,
+                             float* flangeRatio, float* modulusX, float* modulusY, float* plasticX,
+                             float* plasticY, float depth, float width, float webThickness,
+                             float flangeThickness, float filletSize, float webOpening,
+                             int32_t sectionKind, int32_t roundFlag);
 
 #ifdef __cplusplus
 }

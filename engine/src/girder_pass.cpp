@@ -13,6 +13,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 #include "array_view.h"
 
@@ -191,6 +192,7 @@ void SolveLinear(double* f, double* k, int n) {
     const Vec1<double> F{f};
     const Mat1<double> K{k, n};
     const double tol = IntPow(10.0, -99);
+    std::vector<int> active(n > 0 ? n : 0);
     for (int c = 1; c <= n - 1; ++c) {
         int p = c;
         double best = std::fabs(K(c, c));
@@ -209,11 +211,17 @@ void SolveLinear(double* f, double* k, int n) {
             for (int j = c + 1; j <= n; ++j) K(c, j) /= pivot;
             F(c) /= pivot;
         }
+        // Rows whose multiplier is exactly zero would be left unchanged by the
+        // update; the girder matrix is banded, so most rows are skipped.
+        int rows = 0;
+        for (int i = c + 1; i <= n; ++i) {
+            if (K(i, c) != 0.0) active[rows++] = i;
+        }
         for (int j = c + 1; j <= n; ++j) {
             const double kcj = K(c, j);
-            for (int i = c + 1; i <= n; ++i) K(i, j) -= K(i, c) * kcj;
+            for (int r = 0; r < rows; ++r) K(active[r], j) -= K(active[r], c) * kcj;
         }
-        for (int i = c + 1; i <= n; ++i) F(i) -= K(i, c) * F(c);
+        for (int r = 0; r < rows; ++r) F(active[r]) -= K(active[r], c) * F(c);
     }
     if (n >= 1 && std::fabs(K(n, n)) > tol) F(n) /= K(n, n);
     for (int c = n - 1; c >= 1; --c) {

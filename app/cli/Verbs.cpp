@@ -1,0 +1,18 @@
+#include "app/cli/Verbs.h"
+
+namespace kmr::cli {
+
+const std::vector<Verb>& Verbs() {
+    static const std::vector<Verb> verbs = {
+        {"dump", "FILE", "データファイルの内容を JSON で出力します（.Kmr は変換後の内容）。",
+         RunDump},
+        {"convert", "OLD.Kmr... [-o DIR] [--force]",
+         "Ver.1.x の旧データを Ver.3 のデータ（.KMX）に変換します。", RunConvert},
+        {"calc", "FILE... [--json]",
+         "入力チェックのうえ応力算定を行い、結果を出力します（--json: 1 ファイル 1 行の JSON）。",
+         RunCalc},
+    };
+    return verbs;
+}
+
+}  // namespace kmr::cli

@@ -1,0 +1,16 @@
+// The verb functions, one group per source file. To add a verb: write its
+// function in a group file, declare it here, add one line to the table in
+// Verbs.cpp and the file to CMakeLists.txt.
+#pragma once
+
+#include "app/cli/Cli.h"
+
+namespace kmr::cli {
+
+// FileVerbs.cpp
+int RunDump(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+int RunConvert(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+// CalcVerb.cpp
+int RunCalc(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+
+}  // namespace kmr::cli

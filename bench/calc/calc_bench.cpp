@@ -1,0 +1,154 @@
+// Targets: under 20 us per 10-span calculation (validation and driver) in
+// process; over 2000 files per second through plovkmr calc --json.
+#include <benchmark/benchmark.h>
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "app/cli/Cli.h"
+#include "calc/Calculation.h"
+#include "model/DataFile.h"
+
+extern char** environ;
+
+namespace {
+
+using namespace kmr;
+
+// Ten spans of 4 to 8.5 m, every support condition that keeps the beam held,
+// all load shapes, node loads and the common load.
+BeamModel TenSpans(double scale) {
+    BeamModel m;
+    InitProgramModel(m, "3.0.6");
+    m.Header.SpanCount = 10;
+    m.Header.CommonLoad = 0.8 * scale;
+    m.Header.CommonLoadHeight = 2.0;
+    m.Header.CommonIo = 80000.0;
+    m.Header.CommonE = 2100.0;
+    m.Header.CommonSpring = 30.0;
+    const int conditions[11] = {kSupportFixed,  kSupportSimple, kSupportSpring, kSupportSimple,
+                                kSupportFree,   kSupportSimple, kSupportHinge,  kSupportSimple,
+                                kSupportSpring, kSupportSimple, kSupportFixed};
+    for (int s = 1; s <= 11; ++s) m.Supports[s].Condition = conditions[s - 1];
+    for (int i = 1; i <= 10; ++i) {
+        MemberRecord& mem = m.Members[i];
+        mem.SpanLength = 4.0 + 0.5 * (i % 10);
+        for (int j = 0; j < 5; ++j) {
+            MemberLoad& load = mem.Loads[j];
+            load.LoadType = (i + j) % 6;
+            load.Distance = 0.5;
+            load.Length1 = 1.0;
+            load.Length2 = 1.0;
+            load.Height = 1.5;
+            load.Value = 1.0 + j * scale;
+        }
+    }
+    m.Supports[3].NodeLoads[0] = {kNodeForce, 2.0};
+    m.Supports[6].NodeLoads[1] = {kNodeMoment, 1.5};
+    return m;
+}
+
+void BM_CalculateTenSpans(benchmark::State& state) {
+    BeamModel model = TenSpans(1.0);
+    CalcResults results;
+    for (auto _ : state) {
+        const ValidationResult v = CalculateModel(model, results);
+        benchmark::DoNotOptimize(v.code);
+        benchmark::DoNotOptimize(results.MemberResults[5].MCenter);
+    }
+    if (!CalculateModel(model, results).Passed()) state.SkipWithError("model refused");
+}
+BENCHMARK(BM_CalculateTenSpans);
+
+// Its parts: the two validations, and the driver with its engine calls.
+void BM_ValidateTenSpans(benchmark::State& state) {
+    const BeamModel model = TenSpans(1.0);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(ValidateModel(model, kValidateCommon).code);
+        benchmark::DoNotOptimize(ValidateModel(model, kValidateCalculation).code);
+    }
+}
+BENCHMARK(BM_ValidateTenSpans);
+
+void BM_RunCalculationTenSpans(benchmark::State& state) {
+    BeamModel model = TenSpans(1.0);
+    FillUnsetMembers(model);
+    CalcResults results;
+    for (auto _ : state) {
+        RunCalculation(model, results);
+        benchmark::DoNotOptimize(results.MemberResults[5].MCenter);
+    }
+}
+BENCHMARK(BM_RunCalculationTenSpans);
+
+// 1000 data files of 10-span beams in a temporary folder, made once and
+// removed at exit.
+struct ThousandFileFolder {
+    ThousandFileFolder() {
+        dir =
+            std::filesystem::temp_directory_path() / ("kmr-calc-bench-" + std::to_string(getpid()));
+        std::filesystem::create_directories(dir);
+        for (int i = 0; i < 1000; ++i) {
+            paths.push_back((dir / ("beam" + std::to_string(i) + ".KMX")).string());
+            WriteDataFile(paths.back(), TenSpans(1.0 + i * 0.001));
+        }
+    }
+    ~ThousandFileFolder() {
+        std::error_code ec;
+        std::filesystem::remove_all(dir, ec);
+    }
+    std::filesystem::path dir;
+    std::vector<std::string> paths;
+};
+
+const std::vector<std::string>& ThousandFiles() {
+    static const ThousandFileFolder folder;
+    return folder.paths;
+}
+
+// The program itself, standard output to /dev/null.
+void BM_PlovkmrCalcJson1000Files(benchmark::State& state) {
+    std::vector<std::string> args = {KMR_PLOVKMR, "calc", "--json"};
+    for (const std::string& f : ThousandFiles()) args.push_back(f);
+    std::vector<char*> argv;
+    for (std::string& a : args) argv.push_back(a.data());
+    argv.push_back(nullptr);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
+    for (auto _ : state) {
+        pid_t pid = 0;
+        int status = 0;
+        if (posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ) != 0 ||
+            waitpid(pid, &status, 0) != pid || !WIFEXITED(status) || WEXITSTATUS(status) != 0) {
+            state.SkipWithError("plovkmr calc failed");
+            break;
+        }
+    }
+    posix_spawn_file_actions_destroy(&actions);
+    state.SetItemsProcessed(state.iterations() * 1000);
+}
+BENCHMARK(BM_PlovkmrCalcJson1000Files)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The same verb in process, without starting a program.
+void BM_CalcVerbJson1000FilesInProcess(benchmark::State& state) {
+    std::vector<std::string> args = {"calc", "--json"};
+    for (const std::string& f : ThousandFiles()) args.push_back(f);
+    for (auto _ : state) {
+        std::ostringstream out, err;
+        benchmark::DoNotOptimize(cli::RunCli(args, out, err));
+    }
+    std::ostringstream out, err;
+    if (cli::RunCli(args, out, err) != cli::kExitOk) state.SkipWithError("calc failed");
+    state.SetItemsProcessed(state.iterations() * 1000);
+}
+BENCHMARK(BM_CalcVerbJson1000FilesInProcess)->Unit(benchmark::kMillisecond);
+
+}  // namespace
