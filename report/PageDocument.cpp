@@ -116,17 +116,26 @@ const QFontMetricsF& RecordingCanvas::Metrics(const FontSpec& font) {
     return **it;
 }
 
+TextMetrics RecordingCanvas::Measure(const FontSpec& font, const QString& text) {
+    const QString key = FontKey(font) + QChar(0x1f) + text;
+    auto it = measured_.constFind(key);
+    if (it != measured_.constEnd()) return *it;
+    const TextMetrics m = MeasureText(Metrics(font), text);
+    measured_.insert(key, m);
+    return m;
+}
+
 int RecordingCanvas::TextWidth(const QString& text) {
-    return MeasureText(Metrics(font_), text).width;
+    return Measure(font_, text).width;
 }
 
 int RecordingCanvas::TextHeight() {
-    return MeasureText(Metrics(font_), QStringLiteral("Hg")).height;
+    return Measure(font_, QStringLiteral("Hg")).height;
 }
 
 void RecordingCanvas::AddText(int x, int y, const QString& text, const FontSpec& font,
                               const std::optional<QRect>& clip) {
-    const TextMetrics m = MeasureText(Metrics(font), text);
+    const TextMetrics m = Measure(font, text);
     DrawOp& op = Add(OpKind::Text, {});
     op.brush = BrushSpec{};  // text is drawn with a clear background
     op.text = text;

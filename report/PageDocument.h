@@ -99,6 +99,9 @@ class RecordingCanvas {
     void AddText(int x, int y, const QString& text, const FontSpec& font,
                  const std::optional<QRect>& clip);
     const QFontMetricsF& Metrics(const FontSpec& font);
+    // The metrics of a text in a font, measured once per canvas: a report
+    // repeats few texts (headers, "0.000", "----") many times.
+    TextMetrics Measure(const FontSpec& font, const QString& text);
 
     PageRecord* page_ = nullptr;
     PageRecord scratch_;  // drawing before BeginDoc lands here and is dropped
@@ -107,6 +110,7 @@ class RecordingCanvas {
     FontSpec font_;
     QPoint penPos_;
     QHash<QString, std::shared_ptr<QFontMetricsF>> metrics_;
+    QHash<QString, TextMetrics> measured_;  // by font key and text
 };
 
 enum TZoomType { ztWholePage, ztPageWidth, ztOther };
