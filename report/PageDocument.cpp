@@ -117,11 +117,19 @@ const QFontMetricsF& RecordingCanvas::Metrics(const FontSpec& font) {
 }
 
 TextMetrics RecordingCanvas::Measure(const FontSpec& font, const QString& text) {
-    const QString key = FontKey(font) + QChar(0x1f) + text;
-    auto it = measured_.constFind(key);
-    if (it != measured_.constEnd()) return *it;
+    const bool sameFont = lastTexts_ && font.face == lastFont_.face &&
+                          font.height == lastFont_.height &&
+                          font.widthPercent == lastFont_.widthPercent;
+    if (!sameFont) {
+        // Taken afresh after every insertion into measured_, which may move
+        // its entries.
+        lastTexts_ = &measured_[FontKey(font)];
+        lastFont_ = font;
+    }
+    const auto it = lastTexts_->constFind(text);
+    if (it != lastTexts_->constEnd()) return *it;
     const TextMetrics m = MeasureText(Metrics(font), text);
-    measured_.insert(key, m);
+    lastTexts_->insert(text, m);
     return m;
 }
 

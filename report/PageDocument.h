@@ -45,6 +45,9 @@ class PageGeometrySource {
 class RecordingCanvas {
   public:
     RecordingCanvas();
+    // It points into its own page and caches: not to be copied.
+    RecordingCanvas(const RecordingCanvas&) = delete;
+    RecordingCanvas& operator=(const RecordingCanvas&) = delete;
 
     // Font.
     void SetFontSize(double points);  // height = -round(points * 254 / 72)
@@ -110,7 +113,11 @@ class RecordingCanvas {
     FontSpec font_;
     QPoint penPos_;
     QHash<QString, std::shared_ptr<QFontMetricsF>> metrics_;
-    QHash<QString, TextMetrics> measured_;  // by font key and text
+    // Measured texts by font key, then by text; lastTexts_ is the entry of
+    // lastFont_ (the font of consecutive texts rarely changes).
+    QHash<QString, QHash<QString, TextMetrics>> measured_;
+    FontSpec lastFont_;
+    QHash<QString, TextMetrics>* lastTexts_ = nullptr;
 };
 
 enum TZoomType { ztWholePage, ztPageWidth, ztOther };
