@@ -14,13 +14,12 @@ using test::CellOf;
 using test::ExpectContentBetweenRules;
 using test::FindTexts;
 using test::Found;
+using test::kDrift;
 using test::MakeSpans;
 using test::ReportOf;
 using test::SetLoad;
 using test::SetNodeLoad;
 using test::U;
-
-constexpr int kDrift = 5;  // half a millimetre, see ResultTablesTest
 
 // Member-load table columns (2.0 cm each from 2.5 cm) and node-load table
 // columns (2.0 then 1.5 cm).

@@ -143,6 +143,11 @@ inline void ExpectContentBetweenRules(const TplPrev& doc) {
     }
 }
 
+// Table cells are found by their top within half a millimetre: each table
+// returns its bottom truncated to the page unit, so the cursor may fall
+// behind the layout by a unit per table.
+constexpr int kDrift = 5;
+
 // The report of a model after its calculation (which must pass).
 struct ReportOf {
     explicit ReportOf(BeamModel model, bool pageBreakFlag = false) : m(std::move(model)) {

@@ -13,6 +13,7 @@ using test::CellOf;
 using test::ExpectContentBetweenRules;
 using test::FindTexts;
 using test::Found;
+using test::kDrift;
 using test::MakeSpans;
 using test::ReportOf;
 using test::U;
@@ -39,11 +40,6 @@ int ColumnOf(const DrawOp& text, const int (&cols)[N]) {
     }
     return -1;
 }
-
-// Cells are found by their top within half a millimetre: each table returns
-// its bottom truncated to the page unit, so the cursor may fall behind the
-// layout by a unit per table.
-constexpr int kDrift = 5;
 
 // The one occurrence of text on page p whose cell starts at y (cm).
 const DrawOp* CellText(const TplPrev& doc, int p, const QString& text, double y) {
