@@ -1,0 +1,127 @@
+// The main window TMainF: the program's only document window. It holds the
+// beam model for the life of the process, carries the menus, the tool bar
+// and the page control, and runs the document commands.
+#pragma once
+
+#include <QMainWindow>
+#include <QString>
+#include <array>
+#include <functional>
+#include <memory>
+
+#include "WindowState.h"
+#include "calc/Calculation.h"
+
+class QAction;
+class QLabel;
+class QMenu;
+class QPushButton;
+class QTabWidget;
+class QToolButton;
+
+namespace kmr {
+class TPaper;
+class TplPrev;
+class TplSetPrinter;
+}  // namespace kmr
+
+namespace kmr::ui {
+
+class Editor;
+class HelpWindow;
+class UserDialogs;
+
+class TMainF : public QMainWindow {
+    Q_OBJECT
+
+  public:
+    // dialogs: the question/answer interface; null means the real dialogs.
+    explicit TMainF(UserDialogs* dialogs = nullptr, QWidget* parent = nullptr);
+    ~TMainF() override;
+
+    WindowState& State() { return state_; }
+    const WindowState& State() const { return state_; }
+    Editor& Edit() { return *editor_; }
+    UserDialogs& Dialogs() { return *dialogs_; }
+    // The results of the last calculation, the report document ("Paper") and
+    // the preview window that shows it.
+    const kmr::CalcResults& Results() const { return results_; }
+    kmr::TplPrev& PaperDocument() { return *paper_; }
+    kmr::TPaper& PreviewWindow() { return *paperForm_; }
+
+    // The commands of the menus, the tool bar and the buttons.
+    void NewDataClick();
+    void MenuFileOpenClick();
+    void FileOverWriteExecute();
+    // Save as; true when the file was written.
+    bool FileSaveAs();
+    void UseFileClick(int n);
+    void BitBtn1Click();  // calculation report
+    void BitBtn2Click();  // redraw the load diagram
+    void HelpContents();
+    void AboutClick();
+    void YoungRegistrationClick();
+
+    // Opens a file named on the command line (as a file manager does).
+    void OpenFromCommandLine(const QString& path);
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    void BuildActions();
+    void BuildMenus();
+    void BuildToolBar(QWidget* parent);
+    void BuildPages(QWidget* parent);
+    void BuildStatusBar(QWidget* page);
+    void StartUp();
+
+    void UpdateCaption();
+    void UpdateRecentMenu();
+    void EnableOverwrite();
+    bool AskYes(const QString& text);
+    // Runs a command body; an error it throws is shown in an error box and
+    // the command stops.
+    bool RunCommand(const std::function<void()>& body);
+    void ShowError(const QString& text);
+
+    void OpenPath(const QString& path);
+    bool Load(const QString& path);
+    bool WriteDocument(const QString& path);
+    QString ProposedSaveAsPath() const;
+    QString AskSaveAsTarget();
+    void ResetToNewDocument();
+    bool CloseQuery();
+    void WriteAtClose();
+    bool Validate(int mode);
+    void ShowReport();
+    void SetUpPreview();
+
+    WindowState state_;
+    std::unique_ptr<UserDialogs> ownedDialogs_;
+    UserDialogs* dialogs_ = nullptr;
+    std::unique_ptr<Editor> editor_;
+    kmr::CalcResults results_;
+    std::unique_ptr<kmr::TplSetPrinter> printer_;
+    std::unique_ptr<kmr::TplPrev> paper_;
+    kmr::TPaper* paperForm_ = nullptr;
+    HelpWindow* help_ = nullptr;
+
+    QTabWidget* pageControl_ = nullptr;
+    QAction* newData_ = nullptr;
+    QAction* menuFileOpen_ = nullptr;
+    QAction* menuFileOverwrite_ = nullptr;
+    QAction* menuFileSaveAs_ = nullptr;
+    QAction* fileOpen1_ = nullptr;
+    QAction* fileSaveAs1_ = nullptr;
+    QAction* fileExit1_ = nullptr;
+    QAction* fileOverWrite_ = nullptr;
+    QAction* helpContents1_ = nullptr;
+    QAction* useFile0_ = nullptr;
+    std::array<QAction*, 11> useFile_{};  // 1..10
+    QToolButton* toolButton3_ = nullptr;
+    QLabel* statusDate_ = nullptr;
+    QLabel* statusVersion_ = nullptr;
+};
+
+}  // namespace kmr::ui

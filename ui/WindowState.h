@@ -1,0 +1,58 @@
+// The state the main window keeps for the life of the process: the one beam
+// model, the document's path and flags, the member and support shown on the
+// load pages, and the per-user stores read at start and written at exit.
+// The main window and the editing controls share it.
+#pragma once
+
+#include <QString>
+
+#include "AppSettings.h"
+#include "DefaultsFile.h"
+#include "RecentFiles.h"
+#include "model/Model.h"
+
+namespace kmr::ui {
+
+struct WindowState {
+    kmr::BeamModel Model;
+
+    QString DocumentPath;
+    bool IsUntitled = true;
+    bool IsModified = false;
+    int CurrentMember = 1;   // 1..10
+    int CurrentSupport = 1;  // 1..11
+    int ActivePage = 0;      // 0..3
+    bool PageBreakFlag = false;
+
+    AppSettings Settings;
+    // The default unit systems given to new data. This copy is the one that
+    // counts: the model header's copy is set from it on new data and after
+    // every read, and it is written to the settings at exit.
+    DefaultUnits Units;
+    DefaultsBlock Defaults;
+    // How the defaults file was found at start (Missing on a new installation).
+    DefaultsRead DefaultsFileState = DefaultsRead::Missing;
+    RecentFiles Recent;
+    PreviewForm Preview;  // the preview window at its next opening
+
+    // Paths of the side files, fixed at start.
+    QString RecentFilesPath;
+    QString DefaultsFilePath;
+};
+
+// Commands that only refresh controls keep the changed flag as it was: the
+// guard restores it when it goes out of scope, also when the command stops
+// on an error.
+class ModifiedGuard {
+  public:
+    explicit ModifiedGuard(WindowState& s) : state_(s), saved_(s.IsModified) {}
+    ~ModifiedGuard() { state_.IsModified = saved_; }
+    ModifiedGuard(const ModifiedGuard&) = delete;
+    ModifiedGuard& operator=(const ModifiedGuard&) = delete;
+
+  private:
+    WindowState& state_;
+    bool saved_;
+};
+
+}  // namespace kmr::ui
