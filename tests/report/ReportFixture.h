@@ -2,7 +2,10 @@
 // searches through the recorded display lists.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <QString>
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
@@ -97,8 +100,7 @@ inline std::vector<const DrawOp*> OpsOf(const PageRecord& page, OpKind kind) {
 
 // The cell rectangle (page units) a table text was clipped to.
 inline QRect CellOf(const DrawOp& text) {
-    const QRect c = text.clip.value_or(QRect());
-    return QRect(c.x(), c.y(), c.width() + 1, c.height() + 1);
+    return text.clip.value_or(QRect());
 }
 
 // cm -> page units, as expected values: the nearest unit. Tests compare
@@ -106,6 +108,45 @@ inline QRect CellOf(const DrawOp& text) {
 inline int U(double cm) {
     return static_cast<int>(std::lround(cm * 100.0));
 }
+
+// Header and footer texts and the two margin rules; everything else of a
+// page must stand between the rules.
+inline bool IsFrame(const DrawOp& op) {
+    if (op.kind == OpKind::Text) {
+        return op.text == ApplicationTitle() || op.text.startsWith(QStringLiteral("Data: ")) ||
+               op.text.startsWith(QStringLiteral("- ")) ||
+               op.text.startsWith(QStringLiteral("Ver."));
+    }
+    return op.kind == OpKind::Line && op.points[0].y() == op.points[1].y() &&
+           (op.points[0].y() == 200 || op.points[0].y() == 2770) && op.points[0].x() == 220 &&
+           op.points[1].x() == 1880;
+}
+
+inline void ExpectContentBetweenRules(const TplPrev& doc) {
+    for (int p = 1; p <= doc.RecordedPages(); ++p) {
+        int frames = 0;
+        for (const DrawOp& op : doc.Page(p).ops) {
+            if (IsFrame(op)) {
+                ++frames;
+                continue;
+            }
+            const int top = op.kind == OpKind::Text ? op.box.top() : op.points[0].y();
+            int bottom = top;
+            for (const QPoint& pt : op.points) bottom = std::max(bottom, pt.y());
+            if (op.kind == OpKind::Text) bottom = op.TextBottom();
+            EXPECT_GT(top, 200) << "page " << p << ": " << op.text.toStdString();
+            EXPECT_LE(bottom, 2770) << "page " << p << ": " << op.text.toStdString();
+        }
+        EXPECT_GE(frames, 6) << "page " << p << " has its header and footer";
+        EXPECT_NE(doc.Page(p).FindText(QStringLiteral("- %1 -").arg(p)), nullptr)
+            << "footer of page " << p;
+    }
+}
+
+// Table cells are found by their top within half a millimetre: each table
+// returns its bottom truncated to the page unit, so the cursor may fall
+// behind the layout by a unit per table.
+constexpr int kDrift = 5;
 
 // The report of a model after its calculation (which must pass).
 struct ReportOf {
