@@ -116,17 +116,34 @@ const QFontMetricsF& RecordingCanvas::Metrics(const FontSpec& font) {
     return **it;
 }
 
+TextMetrics RecordingCanvas::Measure(const FontSpec& font, const QString& text) {
+    const bool sameFont = lastTexts_ && font.face == lastFont_.face &&
+                          font.height == lastFont_.height &&
+                          font.widthPercent == lastFont_.widthPercent;
+    if (!sameFont) {
+        // Taken afresh after every insertion into measured_, which may move
+        // its entries.
+        lastTexts_ = &measured_[FontKey(font)];
+        lastFont_ = font;
+    }
+    const auto it = lastTexts_->constFind(text);
+    if (it != lastTexts_->constEnd()) return *it;
+    const TextMetrics m = MeasureText(Metrics(font), text);
+    lastTexts_->insert(text, m);
+    return m;
+}
+
 int RecordingCanvas::TextWidth(const QString& text) {
-    return MeasureText(Metrics(font_), text).width;
+    return Measure(font_, text).width;
 }
 
 int RecordingCanvas::TextHeight() {
-    return MeasureText(Metrics(font_), QStringLiteral("Hg")).height;
+    return Measure(font_, QStringLiteral("Hg")).height;
 }
 
 void RecordingCanvas::AddText(int x, int y, const QString& text, const FontSpec& font,
                               const std::optional<QRect>& clip) {
-    const TextMetrics m = MeasureText(Metrics(font), text);
+    const TextMetrics m = Measure(font, text);
     DrawOp& op = Add(OpKind::Text, {});
     op.brush = BrushSpec{};  // text is drawn with a clear background
     op.text = text;

@@ -45,6 +45,9 @@ class PageGeometrySource {
 class RecordingCanvas {
   public:
     RecordingCanvas();
+    // It points into its own page and caches: not to be copied.
+    RecordingCanvas(const RecordingCanvas&) = delete;
+    RecordingCanvas& operator=(const RecordingCanvas&) = delete;
 
     // Font.
     void SetFontSize(double points);  // height = -round(points * 254 / 72)
@@ -99,6 +102,9 @@ class RecordingCanvas {
     void AddText(int x, int y, const QString& text, const FontSpec& font,
                  const std::optional<QRect>& clip);
     const QFontMetricsF& Metrics(const FontSpec& font);
+    // The metrics of a text in a font, measured once per canvas: a report
+    // repeats few texts (headers, "0.000", "----") many times.
+    TextMetrics Measure(const FontSpec& font, const QString& text);
 
     PageRecord* page_ = nullptr;
     PageRecord scratch_;  // drawing before BeginDoc lands here and is dropped
@@ -107,6 +113,11 @@ class RecordingCanvas {
     FontSpec font_;
     QPoint penPos_;
     QHash<QString, std::shared_ptr<QFontMetricsF>> metrics_;
+    // Measured texts by font key, then by text; lastTexts_ is the entry of
+    // lastFont_ (the font of consecutive texts rarely changes).
+    QHash<QString, QHash<QString, TextMetrics>> measured_;
+    FontSpec lastFont_;
+    QHash<QString, TextMetrics>* lastTexts_ = nullptr;
 };
 
 enum TZoomType { ztWholePage, ztPageWidth, ztOther };

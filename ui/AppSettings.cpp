@@ -88,8 +88,8 @@ void WriteDefaultUnits(QSettings& store, const DefaultUnits& units) {
     store.sync();
 }
 
-PreviewPlacement InitialPreviewPlacement(AppSettings& s, const QRect& workArea) {
-    PreviewPlacement p;
+PreviewForm InitialPreviewForm(AppSettings& s, const QRect& workArea) {
+    PreviewForm p;
     if (s.Width == 0 || s.Height == 0) {
         const int w = static_cast<int>((workArea.right() + 1) * 0.8);
         const int h = static_cast<int>((workArea.bottom() + 1) * 0.8);
@@ -105,7 +105,7 @@ PreviewPlacement InitialPreviewPlacement(AppSettings& s, const QRect& workArea) 
     return p;
 }
 
-void StorePreviewPlacement(AppSettings& s, const PreviewPlacement& p) {
+void StorePreviewForm(AppSettings& s, const PreviewForm& p) {
     s.PVMax = p.Maximised ? 1 : 0;
     if (p.Maximised) return;
     s.Left = p.NormalBounds.left();

@@ -55,15 +55,15 @@ DefaultUnits ReadDefaultUnits(QSettings& store);
 void WriteDefaultUnits(QSettings& store, const DefaultUnits& units);
 
 // Where and how the preview window opens.
-struct PreviewPlacement {
+struct PreviewForm {
     bool Maximised = false;
     QRect NormalBounds;
 };
 // With no stored size (width or height 0) the preview takes 80 % of the work
 // area's right and bottom coordinates, centred, and opens maximised
 // (PVMax becomes 1); otherwise the stored bounds and flag apply.
-PreviewPlacement InitialPreviewPlacement(AppSettings& s, const QRect& workArea);
+PreviewForm InitialPreviewForm(AppSettings& s, const QRect& workArea);
 // The preview closed: remember maximised, or the bounds of the normal window.
-void StorePreviewPlacement(AppSettings& s, const PreviewPlacement& p);
+void StorePreviewForm(AppSettings& s, const PreviewForm& p);
 
 }  // namespace kmr::ui

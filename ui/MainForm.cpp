@@ -31,6 +31,9 @@
 #include "UserDialogs.h"
 #include "Version.h"
 #include "dialogs/YoungList.h"
+#include "report/PageDocument.h"
+#include "ui/preview/PaperForm.h"
+#include "ui/preview/PrinterSettings.h"
 
 namespace kmr::ui {
 namespace {
@@ -88,7 +91,11 @@ TMainF::TMainF(UserDialogs* dialogs, QWidget* parent) : QMainWindow(parent) {
     StartUp();
 }
 
-TMainF::~TMainF() = default;
+// The preview window refers to the document and the printer settings: it
+// goes first.
+TMainF::~TMainF() {
+    delete paperForm_;
+}
 
 void TMainF::BuildActions() {
     fileOpen1_ = MakeAction(this, "FileOpen1", QStringLiteral("開く(&O)..."));
@@ -295,7 +302,8 @@ void TMainF::StartUp() {
     ApplyStartValues(state_.Settings);
     const QScreen* screen = QGuiApplication::primaryScreen();
     const QRect work = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
-    state_.Preview = InitialPreviewPlacement(state_.Settings, work);
+    state_.Preview = InitialPreviewForm(state_.Settings, work);
+    SetUpPreview();
 
     statusDate_->setText(QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat));
     statusVersion_->setText(QStringLiteral("Ver.") + version.VersionText);
@@ -314,7 +322,8 @@ void TMainF::StartUp() {
     state_.Recent.Read(state_.RecentFilesPath);
     UpdateRecentMenu();
     ResetToNewDocument();
-    if (ReadDefaultsFile(state_.DefaultsFilePath, state_.Defaults) == DefaultsRead::Missing) {
+    state_.DefaultsFileState = ReadDefaultsFile(state_.DefaultsFilePath, state_.Defaults);
+    if (state_.DefaultsFileState == DefaultsRead::Missing) {
         SeedYoungList(state_.Defaults);  // a new installation starts with a list
     }
     state_.PageBreakFlag = state_.Defaults.PageBreakDefault();

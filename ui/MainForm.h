@@ -19,6 +19,12 @@ class QPushButton;
 class QTabWidget;
 class QToolButton;
 
+namespace kmr {
+class TPaper;
+class TplPrev;
+class TplSetPrinter;
+}  // namespace kmr
+
 namespace kmr::ui {
 
 class Editor;
@@ -37,6 +43,11 @@ class TMainF : public QMainWindow {
     const WindowState& State() const { return state_; }
     Editor& Edit() { return *editor_; }
     UserDialogs& Dialogs() { return *dialogs_; }
+    // The results of the last calculation, the report document ("Paper") and
+    // the preview window that shows it.
+    const kmr::CalcResults& Results() const { return results_; }
+    kmr::TplPrev& PaperDocument() { return *paper_; }
+    kmr::TPaper& PreviewWindow() { return *paperForm_; }
 
     // The commands of the menus, the tool bar and the buttons.
     void NewDataClick();
@@ -84,12 +95,16 @@ class TMainF : public QMainWindow {
     void WriteAtClose();
     bool Validate(int mode);
     void ShowReport();
+    void SetUpPreview();
 
     WindowState state_;
     std::unique_ptr<UserDialogs> ownedDialogs_;
     UserDialogs* dialogs_ = nullptr;
     std::unique_ptr<Editor> editor_;
     kmr::CalcResults results_;
+    std::unique_ptr<kmr::TplSetPrinter> printer_;
+    std::unique_ptr<kmr::TplPrev> paper_;
+    kmr::TPaper* paperForm_ = nullptr;
     HelpWindow* help_ = nullptr;
 
     QTabWidget* pageControl_ = nullptr;

@@ -25,10 +25,15 @@ struct WindowState {
     bool PageBreakFlag = false;
 
     AppSettings Settings;
-    DefaultUnits Units;  // default unit systems given to new data
+    // The default unit systems given to new data. This copy is the one that
+    // counts: the model header's copy is set from it on new data and after
+    // every read, and it is written to the settings at exit.
+    DefaultUnits Units;
     DefaultsBlock Defaults;
+    // How the defaults file was found at start (Missing on a new installation).
+    DefaultsRead DefaultsFileState = DefaultsRead::Missing;
     RecentFiles Recent;
-    PreviewPlacement Preview;
+    PreviewForm Preview;  // the preview window at its next opening
 
     // Paths of the side files, fixed at start.
     QString RecentFilesPath;

@@ -11,6 +11,9 @@ const std::vector<Verb>& Verbs() {
         {"calc", "FILE... [--json]",
          "入力チェックのうえ応力算定を行い、結果を出力します（--json: 1 ファイル 1 行の JSON）。",
          RunCalc},
+        {"report", "FILE [-o OUT.pdf]",
+         "応力算定を行い、計算書を PDF で書き出します（既定: データファイルと同じ名前の .pdf）。",
+         RunReport},
     };
     return verbs;
 }

@@ -12,5 +12,7 @@ int RunDump(const std::vector<std::string>& args, std::ostream& out, std::ostrea
 int RunConvert(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 // CalcVerb.cpp
 int RunCalc(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+// ReportVerb.cpp
+int RunReport(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
 }  // namespace kmr::cli

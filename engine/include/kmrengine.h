@@ -141,6 +141,14 @@ extern "C" {
  * Counts that do not describe a girder (M < 1, N != M + 1 or D != 2N) leave
  * every array untouched; list entries naming a node outside 1..N are ignored.
  *
+ * A hinge at the last node releases the last member's right end, so no member
+ * turns that node: the result is that of the free end, with the node's
+ * rotation (displacement element N) 0 and the tip rotation of the member in
+ * hingeRotation. A moment in loadMoment on that node has nothing to act on (a
+ * mechanism; callers must not pass it): it is carried by nothing, every other
+ * result is that of the girder without it, and displacement element N returns
+ * the moment / 10000 instead of 0.
+ *
  * Returns 0 (always).
  */
 KMRENGINE_API int32_t VF_RenzokuGir(int32_t nodeCount, int32_t memberCount, int32_t dofCount,

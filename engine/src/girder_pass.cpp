@@ -186,22 +186,48 @@ void SupportReactions(const GirderArrays& g) {
     }
 }
 
+// An unknown whose row and column of the assembled matrix are all zero is
+// coupled to nothing: no member, spring or support touches it (the rotation
+// of the last node when a hinge there releases the last member). It takes no
+// part in the elimination: it is never a pivot row, its column is not
+// searched, and its equation 0 = F is left as it stands, so it comes out as
+// its own load: 0 when nothing acts on it. A load on it has nothing to act on
+// (a mechanism); it is then returned unchanged as the value of the unknown,
+// finite, and the rest of the system is solved as if it were absent.
+std::vector<char> UncoupledUnknowns(const Mat1<double>& K, int n) {
+    std::vector<char> empty(n + 1, 0);
+    for (int i = 1; i <= n; ++i) {
+        bool zero = K(i, i) == 0.0;  // decides at once for every stiff unknown
+        for (int j = 1; j <= n && zero; ++j) zero = K(i, j) == 0.0 && K(j, i) == 0.0;
+        empty[i] = zero;
+    }
+    return empty;
+}
+
+// Pivot row for column c: the largest magnitude, ties to the later row.
+int PivotRow(const Mat1<double>& K, int c, int n, double tol, const std::vector<char>& empty) {
+    int p = c;
+    double best = std::fabs(K(c, c));
+    for (int r = c + 1; r <= n; ++r) {
+        if (!empty[r] && best - std::fabs(K(r, c)) <= tol) {
+            p = r;
+            best = std::fabs(K(r, c));
+        }
+    }
+    return p;
+}
+
 }  // namespace
 
 void SolveLinear(double* f, double* k, int n) {
     const Vec1<double> F{f};
     const Mat1<double> K{k, n};
     const double tol = IntPow(10.0, -99);
+    const std::vector<char> empty = UncoupledUnknowns(K, n);
     std::vector<int> active(n > 0 ? n : 0);
     for (int c = 1; c <= n - 1; ++c) {
-        int p = c;
-        double best = std::fabs(K(c, c));
-        for (int r = c + 1; r <= n; ++r) {
-            if (best - std::fabs(K(r, c)) <= tol) {
-                p = r;
-                best = std::fabs(K(r, c));
-            }
-        }
+        if (empty[c]) continue;
+        const int p = PivotRow(K, c, n, tol, empty);
         if (p != c) {
             for (int j = c; j <= n; ++j) std::swap(K(p, j), K(c, j));
             std::swap(F(p), F(c));

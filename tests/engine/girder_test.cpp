@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 #include <string>
+#include <vector>
 
 #include "girder_fixture.h"
 
@@ -345,6 +346,155 @@ TEST(Girder, MemberStiffnessIsScaledInPlace) {
     ExpectStatics(g, r);
     EXPECT_FLOAT_EQ(r.stiffnessAfter[0], 2100.0f / 5.0f / 10000.0f);
     EXPECT_FLOAT_EQ(r.stiffnessAfter[1], 800.0f / 4.0f / 10000.0f);
+}
+
+// A hinge named at the last node releases the last member's right end; the
+// node's rotation is then touched by no member and stays 0, and the released
+// end's rotation is reported in hingeRotation (10000 x rad).
+struct TipHingeCase {
+    std::string name;
+    MemberLoad load;    // on the single member, or value 0 for none
+    NodeLoad tipLoad;   // force at the tip
+    double reaction;    // closed forms: reaction at the fixed end,
+    double moment;      // fixed-end moment,
+    double deflection;  // tip deflection (upward, m),
+    double rotation;    // tip rotation (clockwise, rad)
+};
+
+std::vector<TipHingeCase> TipHingeCases(float L, float EI) {
+    const float w = 1.5f, P = 10.0f, a = 2.5f, F = 3.0f;
+    const double b = a;
+    return {
+        {"uniform",
+         {1, true, w, 0},
+         {2, 0, 0},
+         w * L,
+         -w * L * L / 2.0,
+         -w * std::pow(L, 4) / (8 * EI),
+         w * std::pow(L, 3) / (6 * EI)},
+        {"point load in the span",
+         {1, false, P, a},
+         {2, 0, 0},
+         P,
+         -P * b,
+         -P * b * b * (3 * L - b) / (6 * EI),
+         P * b * b / (2 * EI)},
+        {"force on the hinge",
+         {1, true, 0, 0},
+         {2, -F, 0},
+         F,
+         -F * L,
+         -F * std::pow(L, 3) / (3 * EI),
+         F * L * L / (2 * EI)},
+    };
+}
+
+TEST(Girder, CantileverWithHingeAtItsTipIsTheFreeCantilever) {
+    const float L = 4.0f, EI = 2100.0f;
+    for (const TipHingeCase& c : TipHingeCases(L, EI)) {
+        SCOPED_TRACE(c.name);
+        Girder g = Uniform({L}, {kFixed, kHinge}, 0.0f, EI);
+        g.loads = {c.load};
+        g.nodeLoads = {c.tipLoad};
+        const Result r = Analyse(g);
+        ExpectStatics(g, r);
+        const double scale = std::fabs(c.moment);
+        EXPECT_NEAR(r.mLeft[0], c.moment, 1e-5 * scale);
+        EXPECT_NEAR(r.mRight[0], 0.0, 1e-5 * scale);
+        EXPECT_NEAR(r.reaction[0], c.reaction, 1e-5 * c.reaction);
+        EXPECT_EQ(r.reaction[1], 0.0f);
+        EXPECT_NEAR(r.deflection[1], c.deflection, 1e-5 * std::fabs(c.deflection));
+        EXPECT_EQ(r.rotation[1], 0.0);  // not turned by any member
+        EXPECT_NEAR(r.hingeRotation[0], 1e4 * c.rotation, 1e-4 * 1e4 * c.rotation);
+
+        // The same beam with a free end: equal in everything but where the
+        // tip rotation is reported.
+        Girder free = g;
+        free.support = {kFixed, kFree};
+        const Result f = Analyse(free);
+        EXPECT_NEAR(f.rotation[1], c.rotation, 1e-5 * c.rotation);
+        EXPECT_NEAR(r.mLeft[0], f.mLeft[0], 1e-5 * scale);
+        EXPECT_NEAR(r.vLeft[0], f.vLeft[0], 1e-5 * scale);
+        EXPECT_NEAR(r.vRight[0], f.vRight[0], 1e-5 * scale);
+        EXPECT_NEAR(r.reaction[0], f.reaction[0], 1e-5 * scale);
+        EXPECT_NEAR(r.deflection[1], f.deflection[1], 1e-5 * std::fabs(c.deflection));
+    }
+}
+
+// Fixed - simple - hinge with an overhang of L2 is fixed - simple - free: the
+// overhang's moment wL2²/2 acts on the propped span 1 at its simple end.
+TEST(Girder, OverhangWithHingeAtItsTipIsTheFreeOverhang) {
+    const float L1 = 5.0f, L2 = 2.0f, w = 2.0f, EI = 2100.0f;
+    const Girder g = Uniform({L1, L2}, {kFixed, kSimple, kHinge}, w, EI);
+    const Result r = Analyse(g);
+    ExpectStatics(g, r);
+    const double MB = w * L2 * L2 / 2;
+    EXPECT_NEAR(r.mRight[0], MB, 1e-4);
+    EXPECT_NEAR(r.mLeft[1], -MB, 1e-4);
+    EXPECT_NEAR(r.mRight[1], 0.0, 1e-4);
+    EXPECT_NEAR(r.mLeft[0], -w * L1 * L1 / 8 + MB / 2, 1e-4);
+    const double R1 = w * L1 / 2 - (r.mLeft[0] + MB) / L1;
+    EXPECT_NEAR(r.reaction[0], R1, 1e-4);
+    EXPECT_NEAR(r.reaction[1], w * (L1 + L2) - R1, 1e-4);
+    EXPECT_EQ(r.reaction[2], 0.0f);
+    // Rotation at the support of the propped span, then the overhang on it.
+    const double thetaB = (-w * std::pow(L1, 3) / 48 + MB * L1 / 4) / EI;
+    EXPECT_NEAR(r.rotation[1], thetaB, 1e-4 * std::fabs(thetaB));
+    const double tip = -thetaB * L2 - w * std::pow(L2, 4) / (8 * EI);
+    EXPECT_NEAR(r.deflection[2], tip, 1e-4 * std::fabs(tip));
+    EXPECT_EQ(r.rotation[2], 0.0);
+    const double tipRotation = thetaB + w * std::pow(L2, 3) / (6 * EI);
+    EXPECT_NEAR(r.hingeRotation[0], 1e4 * tipRotation, 1e-4 * std::fabs(1e4 * tipRotation));
+
+    Girder free = g;
+    free.support = {kFixed, kSimple, kFree};
+    const Result f = Analyse(free);
+    EXPECT_NEAR(f.rotation[2], tipRotation, 1e-4 * std::fabs(tipRotation));
+    for (int m = 0; m < 2; ++m) {
+        EXPECT_NEAR(r.mLeft[m], f.mLeft[m], 1e-4);
+        EXPECT_NEAR(r.mRight[m], f.mRight[m], 1e-4);
+        EXPECT_NEAR(r.vLeft[m], f.vLeft[m], 1e-4);
+        EXPECT_NEAR(r.vRight[m], f.vRight[m], 1e-4);
+    }
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_NEAR(r.reaction[i], f.reaction[i], 1e-4);
+        EXPECT_NEAR(r.deflection[i], f.deflection[i], 1e-4 * std::fabs(tip));
+    }
+}
+
+// A tip hinge behind a free interior node: the correcting pass runs as well.
+TEST(Girder, TwoSpanCantileverWithHingeAtItsTip) {
+    const float L = 3.0f, w = 2.0f, EI = 2100.0f, l = 2 * L;
+    const Girder g = Uniform({L, L}, {kFixed, kFree, kHinge}, w, EI);
+    const Result r = Analyse(g);
+    ExpectStatics(g, r);
+    EXPECT_NEAR(r.mLeft[0], -w * l * l / 2, 1e-4);
+    EXPECT_NEAR(r.mRight[0], w * L * L / 2, 1e-4);
+    EXPECT_NEAR(r.deflection[2], -w * std::pow(l, 4) / (8 * EI), 1e-7);
+    EXPECT_NEAR(r.hingeRotation[0], 1e4 * w * std::pow(l, 3) / (6 * EI), 1e-2);
+    EXPECT_EQ(r.rotation[2], 0.0);
+}
+
+// A couple on a tip hinge has nothing to turn: a mechanism, refused before the
+// engine is called. The engine still returns finite numbers: the girder
+// without the couple, and the couple left standing in the rotation of the
+// node (couple / 10000), where a solvable girder has 0.
+TEST(Girder, CoupleOnTipHingeIsLeftInTheNodeRotation) {
+    const float L = 4.0f, w = 1.5f, C = 6.0f;
+    Girder g = Uniform({L}, {kFixed, kHinge}, w);
+    const Result without = Analyse(g);
+    g.nodeLoads = {{2, 0.0f, C}};
+    const Result r = Analyse(g);
+    for (double x : r.rotation) EXPECT_TRUE(std::isfinite(x));
+    for (double x : r.deflection) EXPECT_TRUE(std::isfinite(x));
+    EXPECT_DOUBLE_EQ(r.rotation[1], C / 1e4);
+    EXPECT_EQ(r.mLeft, without.mLeft);
+    EXPECT_EQ(r.mRight, without.mRight);
+    EXPECT_EQ(r.vLeft, without.vLeft);
+    EXPECT_EQ(r.vRight, without.vRight);
+    EXPECT_EQ(r.reaction, without.reaction);
+    EXPECT_EQ(r.deflection, without.deflection);
+    EXPECT_EQ(r.hingeRotation, without.hingeRotation);
 }
 
 // Ten spans with every kind of support and both load kinds: statics only.

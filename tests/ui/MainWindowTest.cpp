@@ -44,6 +44,7 @@ TEST_F(MainWindowTest, StartsWithNoSettingsNoDefaultsFileAndNoList) {
     EXPECT_EQ(s.Model.Header.InputUnit, 0);
     EXPECT_FALSE(s.PageBreakFlag);
     EXPECT_GT(s.Defaults.YoungE(1), 0.0);  // the starting list of a new installation
+    EXPECT_EQ(s.DefaultsFileState, DefaultsRead::Missing);
     EXPECT_EQ(s.Recent.FilledCount(), 0);
     for (int n = 0; n <= 10; ++n) {
         QAction* item = Action(QStringLiteral("UseFile%1").arg(n).toLatin1().constData());

@@ -119,7 +119,7 @@ TEST_F(SettingsTest, DefaultUnitsOutsideTheTwoSystemsCountAsZero) {
 TEST(PreviewPlacementTest, NoStoredSizeGivesEightyPercentCentredAndMaximised) {
     AppSettings s;
     ApplyStartValues(s);
-    const PreviewPlacement p = InitialPreviewPlacement(s, QRect(0, 0, 1280, 1024));
+    const PreviewForm p = InitialPreviewForm(s, QRect(0, 0, 1280, 1024));
     EXPECT_TRUE(p.Maximised);
     EXPECT_EQ(s.PVMax, 1);
     EXPECT_EQ(p.NormalBounds.size(), QSize(1024, 819));  // trunc(0.8 × 1024) = 819
@@ -135,13 +135,13 @@ TEST(PreviewPlacementTest, StoredBoundsApplyAndClosingStoresThem) {
     s.WindHei = "500";
     s.PVMaxFlag = "0";
     ApplyStartValues(s);
-    PreviewPlacement p = InitialPreviewPlacement(s, QRect(0, 0, 1280, 1024));
+    PreviewForm p = InitialPreviewForm(s, QRect(0, 0, 1280, 1024));
     EXPECT_FALSE(p.Maximised);
     EXPECT_EQ(p.NormalBounds, QRect(5, 6, 700, 500));
-    StorePreviewPlacement(s, {true, QRect(1, 1, 1, 1)});
+    StorePreviewForm(s, {true, QRect(1, 1, 1, 1)});
     EXPECT_EQ(s.PVMax, 1);
     EXPECT_EQ(s.Width, 700);  // a maximised window keeps the last normal bounds
-    StorePreviewPlacement(s, {false, QRect(30, 40, 640, 480)});
+    StorePreviewForm(s, {false, QRect(30, 40, 640, 480)});
     ApplyExitValues(s, "306");
     EXPECT_EQ(s.PVMaxFlag, QLatin1String("0"));
     EXPECT_EQ(s.WindLeft, QLatin1String("30"));

@@ -30,7 +30,7 @@ QPushButton* MakeButton(QWidget* parent, const char* name, const QString& text, 
     auto* b = new QPushButton(text, parent);
     b->setObjectName(QString::fromLatin1(name));
     b->setAutoDefault(false);
-    b->setGeometry(x, 180, 75, 24);
+    b->setGeometry(x, 184, 75, 22);
     return b;
 }
 
@@ -42,21 +42,20 @@ TLdLxLyF::TLdLxLyF(UserDialogs& dialogs, QWidget* parent) : QDialog(parent), dia
     setFont(PGothicFont(12));
     setFixedSize(217, 210);
     picture_ = MakeLabel(this, "Image1", QString(), QRect(5, 4, 206, 111));
-    label1_ = MakeLabel(this, "Label1", QString(), QRect(5, 119, 206, 18));
+    label1_ = MakeLabel(this, "Label1", QString(), QRect(5, 117, 206, 18));
     label1_->setFont(Gothic13());
     label1_->setAlignment(Qt::AlignCenter);
     label1_->setAutoFillBackground(true);
     label1_->setStyleSheet(QStringLiteral("background-color: white;"));
-    MakeLabel(this, "Label3", QStringLiteral("スパン長 (m)"), QRect(12, 132 + 10, 100, 20));
-    spanL_ = MakeLabel(this, "LblSpanL", QString(), QRect(118, 142, 90, 20));
+    MakeLabel(this, "Label3", QStringLiteral("スパン長 (m)"), QRect(12, 139, 100, 18));
+    spanL_ = MakeLabel(this, "LblSpanL", QString(), QRect(118, 139, 90, 18));
     spanL_->setFont(Gothic13());
     spanL_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     spanL_->setStyleSheet(QStringLiteral("background-color: #C0DCC0; padding-right: 3px;"));
-    label2_ = MakeLabel(this, "Label2", QString(), QRect(12, 154 + 0, 104, 22));
-    label2_->move(12, 156);
+    label2_ = MakeLabel(this, "Label2", QString(), QRect(12, 161, 104, 20));
     lxly_ = new QLineEdit(this);
     lxly_->setObjectName(QStringLiteral("MmLxLy"));
-    lxly_->setGeometry(118, 156, 90, 20);
+    lxly_->setGeometry(118, 161, 90, 20);
     lxly_->setFont(Gothic13());
     lxly_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     lxly_->setMaxLength(7);

@@ -16,7 +16,9 @@ std::variant<SlabLoadFields, SlabRefusal> ComputeSlabLoad(int loadType, double s
         return SlabRefusal{QStringLiteral(
             "ＮＧ： Ly ＜ スパン長  [三角荷重]\r\n\r\n       Ly はスパン長以上にしてください。")};
     }
-    return SlabLoadFields{0, span, 0, v / 2};
+    // The member is the short side of the slab (Ly is checked only to make
+    // sure of that): the 45° lines meet over mid-span at half the span.
+    return SlabLoadFields{0, span, 0, span / 2};
 }
 
 QString SlabTitle(int loadType) {

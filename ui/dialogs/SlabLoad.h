@@ -1,6 +1,9 @@
-// The slab load of the full-span button: one slab dimension (Lx for a
-// trapezoid, Ly for a triangle) turned into the distance, lengths and load
-// height of a load over the whole span. No widgets here.
+// The slab load of the full-span button: the share of a two-way slab inside
+// the 45° lines, as the distance, lengths and load height of a load over the
+// whole span. A trapezoid is the load on the long side (Lx, the short side,
+// at most the span): rises of Lx/2, flat S − Lx, height Lx/2. A triangle is
+// the load on the short side (Ly, the long side, at least the span): base S,
+// height S/2. No widgets here.
 #pragma once
 
 #include <QString>

@@ -101,8 +101,10 @@ QPixmap DrawSlabPicture(int loadType) {
     DrawDimension(p, slab.bottomLeft() + QPointF(0, 8), slab.bottomRight() + QPointF(0, 8));
     DrawLabel(p, QRectF(slab.left(), slab.bottom() + 9, slab.width(), 14),
               QStringLiteral("スパン長"));
-    const QRectF load(122, 40, 76, trapezoid ? 24 : 38);
-    DrawLoad(p, trapezoid ? load : QRectF(122, 26, 76, 38), trapezoid);
+    const QRectF load = trapezoid ? QRectF(122, 40, 76, 24) : QRectF(122, 26, 76, 38);
+    DrawLoad(p, load, trapezoid);
+    DrawLabel(p, QRectF(110, load.top() - 16, 96, 14),
+              trapezoid ? QStringLiteral("H = Lx/2") : QStringLiteral("H = スパン長/2"));
     DrawLabel(p, QRectF(110, 76, 96, 14), QStringLiteral("部材荷重"));
     p.setPen(QPen(Qt::gray, 1));
     p.setBrush(Qt::NoBrush);

@@ -46,6 +46,22 @@ QString SuggestedPdfPath(const QString& title) {
     return QDir(dir).filePath(name + QStringLiteral(".pdf"));
 }
 
+// Maximised and work-area states fill the work area, full screen the screen.
+Qt::WindowStates WindowStateOf(TFormWindowState state) {
+    switch (state) {
+        case fwMaximized:
+        case fwWorkArea:
+            return Qt::WindowMaximized;
+        case fwFullScreen:
+            return Qt::WindowFullScreen;
+        case fwMinimized:
+            return Qt::WindowMinimized;
+        case fwNormal:
+            break;
+    }
+    return Qt::WindowNoState;
+}
+
 }  // namespace
 
 TPaper::TPaper(TplPrev& doc, TplSetPrinter& printer, QWidget* parent)
@@ -198,10 +214,7 @@ void TPaper::Bind() {
     }
     move(bounds.topLeft());
     resize(bounds.size().expandedTo(minimumSize()));
-    const bool maximised = doc_.FormWindowState == fwMaximized ||
-                           doc_.FormWindowState == fwWorkArea ||
-                           doc_.FormWindowState == fwFullScreen;
-    setWindowState(maximised ? Qt::WindowMaximized : Qt::WindowNoState);
+    setWindowState(WindowStateOf(doc_.FormWindowState));
     current_ = 1;
     ShowPage();
     Relayout();

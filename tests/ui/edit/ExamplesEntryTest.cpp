@@ -127,7 +127,7 @@ kmr::CalcResults ResultsOf(const kmr::BeamModel& m) {
 
 TEST_P(ExamplesEntry, EnteredByHandTheBeamCalculatesAsItsFile) {
     const QString file =
-        QDir(QStringLiteral(KMR_EXAMPLES_DIR)).filePath(QString::fromLatin1(GetParam()));
+        QDir(QStringLiteral(KMR_SOURCE_DIR "/examples")).filePath(QString::fromLatin1(GetParam()));
     kmr::BeamModel fromFile;
     kmr::ReadDataFile(file.toStdString(), fromFile);
 

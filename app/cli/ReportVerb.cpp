@@ -1,0 +1,138 @@
+// plovkmr report FILE [-o OUT.pdf]: the calculation command's steps without
+// the window, then the whole calculation report (計算書) as a PDF of vector
+// pages with searchable text.
+#include <QFile>
+#include <QGuiApplication>
+#include <QString>
+#include <memory>
+#include <ostream>
+#include <string>
+
+#include "app/cli/CliModel.h"
+#include "app/cli/Verbs.h"
+#include "calc/Calculation.h"
+#include "report/PdfOutput.h"
+#include "report/ReportRun.h"
+
+namespace kmr::cli {
+namespace {
+
+constexpr int kExitRefused = 2;  // the file was refused by the validation
+
+// Text measuring needs a QGuiApplication; the report opens no window, so the
+// offscreen platform serves unless the caller chose another one. The
+// platform's remark about a missing runtime directory is of no concern to a
+// command that writes one file, and is kept off the terminal.
+class GuiForReport {
+  public:
+    GuiForReport() {
+        if (QCoreApplication::instance()) return;
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+        previous_ = qInstallMessageHandler(Filter);
+        app_ = std::make_unique<QGuiApplication>(argc_, argv_);
+    }
+    ~GuiForReport() {
+        if (app_) qInstallMessageHandler(previous_);
+    }
+    GuiForReport(const GuiForReport&) = delete;
+    GuiForReport& operator=(const GuiForReport&) = delete;
+
+  private:
+    static void Filter(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+        if (text.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR"))) return;
+        if (previous_) {
+            previous_(type, context, text);
+        } else {
+            qt_message_output(type, context, text);
+        }
+    }
+    static inline QtMessageHandler previous_ = nullptr;
+    static inline int argc_ = 1;
+    static inline char name_[] = "plovkmr";
+    static inline char* argv_[] = {name_, nullptr};
+    std::unique_ptr<QGuiApplication> app_;
+};
+
+// The data file's path with ".pdf" in place of its extension.
+std::string DefaultPdfPath(const std::string& path) {
+    const std::size_t slash = path.find_last_of("/\\");
+    const std::size_t dot = path.find_last_of('.');
+    const bool hasExtension =
+        dot != std::string::npos && (slash == std::string::npos || dot > slash);
+    return (hasExtension ? path.substr(0, dot) : path) + ".pdf";
+}
+
+std::string TerminalLines(const std::string& message) {
+    std::string out;
+    for (char c : message) {
+        if (c != '\r') out += c;
+    }
+    return out;
+}
+
+struct ReportArgs {
+    std::string file;
+    std::string pdf;
+};
+
+// Parses FILE [-o OUT.pdf]; prints the problem and returns false on misuse.
+bool ParseArgs(const std::vector<std::string>& args, ReportArgs& parsed, std::ostream& err) {
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        if (a == "-o") {
+            if (i + 1 >= args.size()) {
+                err << "plovkmr report: -o の後に出力する PDF ファイル名を指定してください。\n";
+                return false;
+            }
+            parsed.pdf = args[++i];
+        } else if (a.size() > 1 && a[0] == '-') {
+            err << "plovkmr report: 不明なオプションです: " << a << "\n";
+            return false;
+        } else if (parsed.file.empty()) {
+            parsed.file = a;
+        } else {
+            err << "plovkmr report: データファイルは 1 つだけ指定してください。\n";
+            return false;
+        }
+    }
+    if (parsed.file.empty()) {
+        err << "plovkmr report: データファイルを指定してください。\n";
+        return false;
+    }
+    if (parsed.pdf.empty()) parsed.pdf = DefaultPdfPath(parsed.file);
+    return true;
+}
+
+}  // namespace
+
+int RunReport(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    ReportArgs a;
+    if (!ParseArgs(args, a, err)) return kExitUsage;
+
+    BeamModel model;
+    FileKind kind = FileKind::Version3;
+    if (!ReadModelFile(a.file, model, kind, err)) return kExitFileError;
+    CalcResults results;
+    const ValidationResult check = CalculateModel(model, results);
+    if (!check.Passed()) {
+        err << "plovkmr: " << a.file << ": 計算できません。計算書は作成しません。\n"
+            << TerminalLines(check.message) << "\n";
+        return kExitRefused;
+    }
+
+    GuiForReport gui;
+    TplPrev doc;
+    ReportOptions options;
+    options.documentPath = QFile::decodeName(a.file.c_str());
+    options.version = QStringLiteral(KMR_FILE_VERSION);
+    ReportRun(doc, model, results, options);
+    QString error;
+    if (!WritePdf(doc, QFile::decodeName(a.pdf.c_str()), &error)) {
+        err << "plovkmr: " << error.toStdString() << "\n";
+        return kExitFileError;
+    }
+    out << "計算書 (" << doc.PageCount() << " ページ) を書き出しました: " << a.pdf << "\n";
+    return kExitOk;
+}
+
+}  // namespace kmr::cli

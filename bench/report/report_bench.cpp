@@ -1,0 +1,124 @@
+// Targets: the whole report of a 10-span model with loads on every slot in
+// under 5 ms (display lists only), and its PDF in under 150 ms.
+#include <benchmark/benchmark.h>
+
+#include <QDir>
+#include <QGuiApplication>
+#include <QTemporaryDir>
+
+#include "calc/Calculation.h"
+#include "report/PdfOutput.h"
+#include "report/ReportRun.h"
+
+namespace {
+
+using namespace kmr;
+
+// Ten spans, every member-load slot (all six shapes) and every node-load
+// slot in use, the common load on, springs and a hinge among the supports.
+BeamModel TenSpansEverySlot() {
+    BeamModel m;
+    InitProgramModel(m, "3.0.6");
+    m.Header.SpanCount = 10;
+    m.Header.CommonLoad = 0.8;
+    m.Header.CommonLoadHeight = 2.0;
+    m.Header.CommonIo = 80000.0;
+    m.Header.CommonE = 2100.0;
+    m.Header.CommonSpring = 30.0;
+    m.Header.OutputUnit = 1;
+    const int conditions[11] = {kSupportFixed,  kSupportSimple, kSupportSpring, kSupportSimple,
+                                kSupportSimple, kSupportSimple, kSupportHinge,  kSupportSimple,
+                                kSupportSpring, kSupportSimple, kSupportFixed};
+    for (int s = 1; s <= 11; ++s) {
+        m.Supports[s].Condition = conditions[s - 1];
+        for (int j = 0; j < kLoadSlots; ++j) {
+            m.Supports[s].NodeLoads[j] = {j % 2 ? kNodeMoment : kNodeForce, 0.5 + 0.25 * j};
+        }
+    }
+    for (int i = 1; i <= 10; ++i) {
+        MemberRecord& mem = m.Members[i];
+        mem.SpanLength = 4.0 + 0.5 * (i % 5);
+        for (int j = 0; j < kLoadSlots; ++j) {
+            MemberLoad& load = mem.Loads[j];
+            load.LoadType = (i + j) % 6;
+            load.Distance = 0.5;
+            load.Length1 = 1.0;
+            load.Length2 = 1.0;
+            load.Height = 1.5;
+            load.Value = 1.0 + j;
+        }
+    }
+    return m;
+}
+
+struct Calculated {
+    Calculated() : model(TenSpansEverySlot()) {
+        if (!CalculateModel(model, results).Passed()) std::abort();
+    }
+    BeamModel model;
+    CalcResults results;
+};
+
+const Calculated& TenSpans() {
+    static const Calculated c;
+    return c;
+}
+
+ReportOptions Options() {
+    ReportOptions o;
+    o.documentPath = QStringLiteral("/data/ten-spans.KMX");
+    o.version = QStringLiteral("3.0.6.0");
+    return o;
+}
+
+// The program keeps one document for its life and rebuilds the report in it.
+void BM_ReportTenSpans(benchmark::State& state) {
+    const Calculated& c = TenSpans();
+    TplPrev doc;
+    for (auto _ : state) {
+        ReportRun(doc, c.model, c.results, Options());
+        benchmark::DoNotOptimize(doc.PageCount());
+    }
+    state.counters["pages"] = doc.PageCount();
+}
+BENCHMARK(BM_ReportTenSpans)->Unit(benchmark::kMillisecond);
+
+// A fresh document each time (font metrics measured anew).
+void BM_ReportTenSpansFreshDocument(benchmark::State& state) {
+    const Calculated& c = TenSpans();
+    for (auto _ : state) {
+        TplPrev doc;
+        ReportRun(doc, c.model, c.results, Options());
+        benchmark::DoNotOptimize(doc.PageCount());
+    }
+}
+BENCHMARK(BM_ReportTenSpansFreshDocument)->Unit(benchmark::kMillisecond);
+
+void BM_PdfTenSpans(benchmark::State& state) {
+    const Calculated& c = TenSpans();
+    TplPrev doc;
+    ReportRun(doc, c.model, c.results, Options());
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("ten-spans.pdf"));
+    qint64 bytes = 0;
+    for (auto _ : state) {
+        QString error;
+        if (!WritePdf(doc, path, &error)) state.SkipWithError("PDF not written");
+        bytes = QFileInfo(path).size();
+    }
+    state.counters["pages"] = doc.PageCount();
+    state.counters["bytes"] = static_cast<double>(bytes);
+}
+BENCHMARK(BM_PdfTenSpans)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

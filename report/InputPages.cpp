@@ -1,0 +1,239 @@
+#include "report/InputPages.h"
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+#include "calc/Validation.h"
+#include "report/LoadDiagram.h"
+#include "report/Primitives.h"
+#include "report/ReportWords.h"
+
+namespace kmr {
+namespace {
+
+const QColor kBlack(0, 0, 0);
+const QString kNone = QStringLiteral("----");
+
+// Every cell of the input tables is centred.
+TableGrid CentredGrid(int columns, int rows) {
+    TableGrid grid(columns, rows);
+    for (int c = 0; c < columns; ++c) {
+        for (int r = 0; r < rows; ++r) grid.Set(c, r, QString(), 1);
+    }
+    return grid;
+}
+
+float Table(TplPrev& doc, const ReportState& state, const char* spec, const TableGrid& grid,
+            float y0) {
+    return DrawTable(doc, QString::fromLatin1(spec), grid, state.geometry.leftMargin + 0.3f, y0,
+                     kRowHeight, kTableFontSize, fkGothic, 1, kBlack);
+}
+
+void Heading(TplPrev& doc, const ReportState& state, const QString& text, float y) {
+    DrawTitle(doc, text, state.geometry.leftMargin + 0.3f, y, kTitleFontSize, fkGothic, 100);
+}
+
+void Line(TplPrev& doc, const ReportState& state, const QString& text, float y) {
+    DrawTitle(doc, text, state.geometry.leftMargin + 1.0f, y, kTitleFontSize, fkGothic, 100);
+}
+
+// ---- member loads
+
+std::vector<int> MemberSlotsInUse(const MemberRecord& member) {
+    std::vector<int> inUse;
+    for (int j = 1; j <= kLoadSlots; ++j) {
+        if (MemberLoadInUse(member.Loads[static_cast<std::size_t>(j - 1)])) inUse.push_back(j);
+    }
+    return inUse;
+}
+
+TableGrid MemberLoadGrid(const MemberRecord& member, const std::vector<int>& inUse, double f) {
+    TableGrid grid = CentredGrid(7, static_cast<int>(inUse.size()) + 1);
+    const char* headers[7] = {"荷重 No.", "タイプ",  "荷重 WP", "左端距離 L",
+                              "長さ L1",  "長さ L2", "高さ H"};
+    for (int c = 0; c < 7; ++c) grid.Set(c, 0, QString::fromUtf8(headers[c]), 1);
+    int row = 1;
+    for (int j : inUse) {
+        const MemberLoad& load = member.Loads[static_cast<std::size_t>(j - 1)];
+        const bool point = load.LoadType == kLoadConcentrated;
+        grid.Set(0, row, QStringLiteral("No.") + QString::number(j), 1);
+        grid.Set(1, row, MemberLoadWord(load.LoadType), 1);
+        grid.Set(2, row, ByMagnitude(load.Value * f), 1);
+        grid.Set(3, row, ByMagnitude(load.Distance), 1);
+        grid.Set(4, row, point ? kNone : ByMagnitude(load.Length1), 1);
+        grid.Set(5, row, load.LoadType == kLoadTrapezoid ? ByMagnitude(load.Length2) : kNone, 1);
+        grid.Set(6, row, point ? kNone : ByMagnitude(load.Height), 1);
+        ++row;
+    }
+    return grid;
+}
+
+void DrawMemberLoads(TplPrev& doc, const BeamModel& model, int n, ReportState& state) {
+    bool any = false;
+    for (int m = 1; m <= n; ++m) {
+        const MemberRecord& member = model.Members[static_cast<std::size_t>(m)];
+        const std::vector<int> inUse = MemberSlotsInUse(member);
+        if (inUse.empty()) continue;
+        any = true;
+        const float need = (static_cast<float>(inUse.size()) + 3) * kRowHeight;
+        if (PageFits(state, need)) {
+            state.cursor += 0.25f;
+        } else {
+            StartNewPage(doc, state, 0.5f);
+        }
+        state.cursor += 0.25f;
+        TableGrid name = CentredGrid(2, 1);
+        name.Set(0, 0, QStringLiteral("部 材 名"), 1);
+        name.Set(1, 0, QStringLiteral("部材 [ ") + NameText(member.Name) + QStringLiteral(" ]"), 1);
+        const float y = Table(doc, state, "2.0|12.0", name, state.cursor);
+        const TableGrid loads = MemberLoadGrid(member, inUse, state.UnitFactor);
+        state.cursor = Table(doc, state, "2.0|2.0|2.0|2.0|2.0|2.0|2.0", loads, y) - 0.25f;
+    }
+    if (!any) {
+        Line(doc, state, QStringLiteral("入力部材荷重なし"), state.cursor + 0.5f);
+        state.cursor += 0.75f;
+    }
+}
+
+// ---- node loads
+
+// Supports first..last (at most four) of one node-load group.
+struct SupportGroup {
+    int first = 1;
+    int last = 1;
+    std::vector<int> rows;  // slot numbers in use at any support of the group
+};
+
+SupportGroup MakeGroup(const BeamModel& model, int first, int supportCount) {
+    SupportGroup g{first, std::min(first + 3, supportCount), {}};
+    for (int r = 1; r <= kLoadSlots; ++r) {
+        for (int s = g.first; s <= g.last; ++s) {
+            const auto& slot = model.Supports[static_cast<std::size_t>(s)]
+                                   .NodeLoads[static_cast<std::size_t>(r - 1)];
+            if (NodeLoadInUse(slot)) {
+                g.rows.push_back(r);
+                break;
+            }
+        }
+    }
+    return g;
+}
+
+TableGrid SupportNameGrid(const BeamModel& model, const SupportGroup& g) {
+    TableGrid grid = CentredGrid(5, 1);
+    grid.Set(0, 0, QStringLiteral("支 点 名"), 1);
+    for (int s = g.first; s <= g.last; ++s) {
+        const QString name = NameText(model.Supports[static_cast<std::size_t>(s)].Name);
+        grid.Set(s - g.first + 1, 0, QStringLiteral("支点 [ ") + name + QStringLiteral(" ]"), 1);
+    }
+    return grid;
+}
+
+TableGrid NodeLoadGrid(const BeamModel& model, const SupportGroup& g, double f) {
+    TableGrid grid = CentredGrid(9, static_cast<int>(g.rows.size()) + 1);
+    grid.Set(0, 0, QStringLiteral("荷重 No."), 1);
+    for (int s = g.first; s <= g.last; ++s) {
+        const int k = s - g.first + 1;
+        grid.Set(2 * k - 1, 0, QStringLiteral("タイプ"), 1);
+        grid.Set(2 * k, 0, QStringLiteral("荷重 PM"), 1);
+    }
+    int row = 1;
+    for (int r : g.rows) {
+        grid.Set(0, row, QStringLiteral("No.") + QString::number(r), 1);
+        for (int s = g.first; s <= g.last; ++s) {
+            const int k = s - g.first + 1;
+            const NodeLoad& load = model.Supports[static_cast<std::size_t>(s)]
+                                       .NodeLoads[static_cast<std::size_t>(r - 1)];
+            const bool used = NodeLoadInUse(load);
+            grid.Set(2 * k - 1, row, used ? NodeLoadWord(load.LoadType) : kNone, 1);
+            grid.Set(2 * k, row, used ? ByMagnitude(load.Value * f) : kNone, 1);
+        }
+        ++row;
+    }
+    return grid;
+}
+
+// Room of one group (cm): what is drawn below the cursor, the heading
+// included when it is still to come. Counted by the rows the table really
+// gets, so that no group runs over the footer or off the paper.
+float NodeGroupNeed(const SupportGroup& g, bool headingPending) {
+    const float table = 0.25f + kRowHeight + (static_cast<float>(g.rows.size()) + 1) * kRowHeight;
+    return headingPending ? 0.5f + 0.25f + table : table;
+}
+
+void DrawNodeLoads(TplPrev& doc, const BeamModel& model, int n, ReportState& state) {
+    const QString u = OutputUnitWord(model);
+    const QString heading = QStringLiteral("●節点荷重  [単位： 荷重(") + u + QLatin1Char(',') + u +
+                            QStringLiteral("m)]");
+    bool headingPending = true;
+    for (int first = 1; first <= n + 1; first += 4) {
+        const SupportGroup g = MakeGroup(model, first, n + 1);
+        if (g.rows.empty()) continue;
+        if (PageFits(state, NodeGroupNeed(g, headingPending))) {
+            if (headingPending) Heading(doc, state, heading, state.cursor + 0.5f);
+            if (headingPending) state.cursor += 0.5f + 0.25f;
+        } else {
+            StartNewPage(doc, state, 0.5f, false);
+            if (headingPending) Heading(doc, state, heading, state.cursor);
+            if (headingPending) state.cursor += 0.25f;
+            DrawPageHeader(doc, state);
+        }
+        headingPending = false;
+        state.cursor += 0.25f;
+        const float y =
+            Table(doc, state, "2.0|3.0|3.0|3.0|3.0", SupportNameGrid(model, g), state.cursor);
+        state.cursor = Table(doc, state, "2.0|1.5|1.5|1.5|1.5|1.5|1.5|1.5|1.5",
+                             NodeLoadGrid(model, g, state.UnitFactor), y);
+    }
+    if (headingPending) {
+        const float y = state.cursor + 0.5f;
+        Heading(doc, state, heading, y);
+        state.cursor = y + 0.025f;
+        Line(doc, state, QStringLiteral("入力節点荷重なし"), state.cursor + 0.5f);
+    }
+}
+
+}  // namespace
+
+bool InputSectionContinues(int spanCount, bool pageBreakFlag) {
+    return pageBreakFlag && spanCount <= 6;
+}
+
+QString CommonLoadText(const BeamModel& model, double unitFactor) {
+    const ModelHeader& h = model.Header;
+    const double w = h.CommonLoad;
+    // By magnitude: an uplift (negative load) is a load and keeps its sign.
+    if (std::fabs(static_cast<float>(w)) < 0.000001f || h.CommonLoadOff == 1) {
+        return QStringLiteral("共通部材荷重なし");
+    }
+    const QString u = OutputUnitWord(model);
+    return QStringLiteral("荷重：") + Fixed(w * unitFactor, 3) + QStringLiteral(" (") + u +
+           QStringLiteral("/m2),   ") + QStringLiteral("高さ") + Fixed(h.CommonLoadHeight, 3) +
+           QStringLiteral(" (m)");
+}
+
+void DrawInputSection(TplPrev& doc, const BeamModel& model, bool pageBreakFlag,
+                      ReportState& state) {
+    const int n = UsedSpanCount(model);
+    if (!InputSectionContinues(n, pageBreakFlag)) {
+        StartNewPage(doc, state, 0.0f, false);
+        DrawLoadDiagram(doc, model, state);
+    }
+    DrawPageHeader(doc, state);
+
+    const QString u = OutputUnitWord(model);
+    const float y1 = state.cursor + 0.5f;
+    Heading(doc, state, QStringLiteral("●共通部材荷重"), y1);
+    Line(doc, state, CommonLoadText(model, state.UnitFactor), y1 + 0.5f);
+    state.cursor = y1 + 1.25f;
+    Heading(doc, state,
+            QStringLiteral("●部材荷重  [単位： 荷重(") + u + QLatin1Char(',') + u +
+                QStringLiteral("/m2), 距離(m)]"),
+            state.cursor);
+
+    DrawMemberLoads(doc, model, n, state);
+    DrawNodeLoads(doc, model, n, state);
+}
+
+}  // namespace kmr

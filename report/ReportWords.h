@@ -1,0 +1,44 @@
+// Words and number texts shared by the report sections: type words of loads
+// and supports, the force-unit word, and the number formats as QString.
+#pragma once
+
+#include <QString>
+
+#include "calc/Units.h"
+#include "model/Model.h"
+
+namespace kmr {
+
+// Layout values common to the tables of the report sections.
+constexpr float kRowHeight = 0.5f;  // cm
+constexpr int kTableFontSize = 9;   // pt
+constexpr int kTitleFontSize = 10;  // pt
+
+// Member-load type words by code 0..5; empty for any other code.
+QString MemberLoadWord(int code);
+// Node-load type words by code 0..1; empty for any other code.
+QString NodeLoadWord(int code);
+// Support condition words by code 0..4; empty for any other code.
+QString SupportConditionWord(int code);
+
+// "t" or "kN" after the model's output unit.
+QString OutputUnitWord(const BeamModel& model);
+
+// A member-load slot is in use when its code is 0..5, a node-load slot when
+// its code is 0 or 1.
+bool MemberLoadInUse(const MemberLoad& load);
+bool NodeLoadInUse(const NodeLoad& load);
+
+inline QString ByMagnitude(double v) {
+    return QString::fromStdString(FormatByMagnitude(v));
+}
+inline QString Fixed(double v, int decimals) {
+    return QString::fromStdString(FormatFixed(v, decimals));
+}
+// A member or support name of the model.
+template <std::size_t N>
+QString NameText(const ShortString<N>& name) {
+    return QString::fromLatin1(name.Str().c_str());
+}
+
+}  // namespace kmr

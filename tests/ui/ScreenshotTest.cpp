@@ -1,0 +1,88 @@
+// The bundled examples through the window, and pictures of the windows for a
+// look by eye (KMR_SCREENSHOT_DIR, best under Xvfb with the xcb platform).
+#include <QApplication>
+#include <QDir>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTest>
+#include <QTextBrowser>
+
+#include "HelpWindow.h"
+#include "WindowFixture.h"
+#include "report/PageDocument.h"
+
+namespace kmr::ui::test {
+namespace {
+
+using ExamplesTest = WindowFixture;
+
+QString ExamplesDir() {
+    return QStringLiteral(KMR_SOURCE_DIR "/examples");
+}
+
+void Save(QWidget& w, const QString& name) {
+    const QString dir = qEnvironmentVariable("KMR_SCREENSHOT_DIR");
+    if (!dir.isEmpty()) w.grab().save(QDir(dir).filePath(name + QStringLiteral(".png")));
+}
+
+TEST_F(ExamplesTest, EveryBundledExampleOpensAndCalculates) {
+    const QStringList files = QDir(ExamplesDir()).entryList({"*.KMX", "*.Kmr"}, QDir::Files);
+    ASSERT_GE(files.size(), 4);
+    for (const QString& name : files) {
+        dialogs.Clear();
+        dialogs.answers = {Button::Yes};
+        Window().OpenFromCommandLine(ExamplesDir() + QLatin1Char('/') + name);
+        ASSERT_TRUE(dialogs.Texts(MsgKind::Error).empty()) << name.toStdString();
+        int pages = 0;
+        dialogs.onModal = [&](QDialog&) {
+            pages = Window().PaperDocument().PageCount();
+            return 1;
+        };
+        Window().BitBtn1Click();
+        EXPECT_TRUE(dialogs.Texts(MsgKind::Error).empty())
+            << name.toStdString() << ": " << dialogs.messages.front().text.toStdString();
+        EXPECT_GE(pages, 1) << name.toStdString();
+        EXPECT_FALSE(State().IsModified) << name.toStdString();
+    }
+}
+
+TEST_F(ExamplesTest, PicturesOfTheWindows) {
+    if (qEnvironmentVariableIsEmpty("KMR_SCREENSHOT_DIR")) GTEST_SKIP() << "no KMR_SCREENSHOT_DIR";
+    Window().show();
+    QTest::qWait(50);
+    Save(Window(), "main-window");
+    Window().OpenFromCommandLine(ExamplesDir() + QStringLiteral("/three-span-floor-beam.KMX"));
+    dialogs.onModal = [&](QDialog& d) {
+        d.show();
+        QTest::qWait(300);
+        Save(d, "preview");
+        d.hide();
+        return 1;
+    };
+    Window().BitBtn1Click();
+
+    QMenu* file = Window().menuBar()->findChild<QMenu*>("File1");
+    file->popup(Window().mapToGlobal(QPoint(0, 20)));
+    QTest::qWait(100);
+    Save(*file, "file-menu");
+    file->hide();
+
+    Window().HelpContents();
+    auto* help = Window().findChild<HelpWindow*>();
+    QTest::qWait(100);
+    Save(*help, "help");
+    help->hide();
+
+    dialogs.onModal = [&](QDialog& d) {
+        d.show();
+        QTest::qWait(100);
+        Save(d, "about");
+        d.hide();
+        return 1;
+    };
+    Window().AboutClick();
+}
+
+}  // namespace
+}  // namespace kmr::ui::test
