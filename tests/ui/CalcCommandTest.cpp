@@ -88,7 +88,7 @@ TEST_F(CalcCommandTest, RefusalsShowTheirMessageAndOpenNoPreview) {
          "支持設定に誤りがあります。 (不安定)"},
         {"no E", [](kmr::BeamModel& m) { m.Header.CommonE = 0.0; },
          "ヤング係数が入力されていません。"},
-        {"span over limit", [](kmr::BeamModel& m) { m.Members[1].SpanLength = 100.001; },
+        {"span over limit", [](kmr::BeamModel& m) { m.Members[1].SpanLength = 100.01; },
          "スパン長が制限値を超えています。"},
     };
     for (const auto& c : cases) {

@@ -4,6 +4,7 @@
 
 #include "EditFixture.h"
 #include "calc/Calculation.h"
+#include "report/PageDocument.h"
 
 namespace kmr::ui::test {
 namespace {
@@ -118,6 +119,39 @@ void ExpectSameBeam(const kmr::BeamModel& a, const kmr::BeamModel& b) {
     }
 }
 
+// The calculation command; the report pages shown in the preview.
+std::vector<kmr::PageRecord> CalculateAndKeepTheReport(TMainF& w, ScriptedDialogs& dialogs) {
+    std::vector<kmr::PageRecord> pages;
+    dialogs.Clear();
+    dialogs.onModal = [&](QDialog&) {
+        const kmr::TplPrev& doc = w.PaperDocument();
+        for (int n = 1; n <= doc.RecordedPages(); ++n) pages.push_back(doc.Page(n));
+        return 1;
+    };
+    w.BitBtn1Click();
+    EXPECT_TRUE(dialogs.Texts(MsgKind::Error).empty())
+        << dialogs.Texts(MsgKind::Error).front().toStdString();
+    return pages;
+}
+
+// Two reports alike but for the data file named in the page header.
+void ExpectSameReport(const std::vector<kmr::PageRecord>& a,
+                      const std::vector<kmr::PageRecord>& b) {
+    ASSERT_EQ(a.size(), b.size());
+    ASSERT_FALSE(a.empty());
+    for (std::size_t n = 0; n < a.size(); ++n) {
+        ASSERT_EQ(a[n].ops.size(), b[n].ops.size()) << "page " << n + 1;
+        for (std::size_t i = 0; i < a[n].ops.size(); ++i) {
+            const kmr::DrawOp &x = a[n].ops[i], &y = b[n].ops[i];
+            EXPECT_EQ(x.kind, y.kind);
+            if (x.text.startsWith(QStringLiteral("Data: "))) continue;
+            EXPECT_EQ(x.text, y.text) << "page " << n + 1;
+            EXPECT_EQ(x.points, y.points) << "page " << n + 1 << " " << x.text.toStdString();
+            EXPECT_EQ(x.box, y.box) << "page " << n + 1 << " " << x.text.toStdString();
+        }
+    }
+}
+
 // The results of a calculated model (the calculation does not change it).
 kmr::CalcResults ResultsOf(const kmr::BeamModel& m) {
     kmr::CalcResults r;
@@ -137,19 +171,15 @@ TEST_P(ExamplesEntry, EnteredByHandTheBeamCalculatesAsItsFile) {
     ExpectSameBeam(Model(), fromFile);  // what was typed is what the file holds
 
     // The calculation command on the typed beam and on the opened file.
-    dialogs.Clear();
-    Window().BitBtn1Click();
-    ASSERT_TRUE(dialogs.Texts(MsgKind::Error).empty())
-        << dialogs.Texts(MsgKind::Error).front().toStdString();
+    const std::vector<kmr::PageRecord> typedReport = CalculateAndKeepTheReport(Window(), dialogs);
     const kmr::BeamModel typed = Model();
     dialogs.answers = {Button::Yes};
     dialogs.openAnswers = {file};
     Window().MenuFileOpenClick();
-    dialogs.Clear();
-    Window().BitBtn1Click();
-    ASSERT_TRUE(dialogs.Texts(MsgKind::Error).empty());
+    const std::vector<kmr::PageRecord> fileReport = CalculateAndKeepTheReport(Window(), dialogs);
     const kmr::BeamModel opened = Model();
     ExpectSameBeam(typed, opened);
+    ExpectSameReport(typedReport, fileReport);
 
     const kmr::CalcResults a = ResultsOf(typed), b = ResultsOf(opened);
     for (int m = 1; m <= opened.Header.SpanCount; ++m) {

@@ -6,6 +6,7 @@
 
 #include "EditFixture.h"
 #include "dialogs/LdLxLyForm.h"
+#include "dialogs/SlabLoad.h"
 
 namespace kmr::ui::test {
 namespace {
@@ -219,13 +220,16 @@ TEST_F(LoadPages, FullSpanButtonOpensTheSlabDialogForTrapezoidAndTriangle) {
     Choose("ComboGirLdTp2", kLoadTriangle);
     lx = QStringLiteral("8");
     Click("Btn2");
+    // The triangle spans the member; its height is the dialog's.
+    const double h = std::get<SlabLoadFields>(ComputeSlabLoad(kTriangleLoad, 6, 8)).H;
     EXPECT_EQ(Text("MmGir23"), QStringLiteral("6"));
     EXPECT_EQ(Text("MmGir24"), QStringLiteral("0"));
-    EXPECT_EQ(Text("MmGir25"), QStringLiteral("4"));
+    EXPECT_EQ(Text("MmGir25"), QString::number(h));
+    EXPECT_EQ(double(Model().Members[1].Loads[1].Height), h);
 
     dialogs.onModal = [](QDialog&) { return int(QDialog::Rejected); };
     Click("Btn2");
-    EXPECT_EQ(Text("MmGir25"), QStringLiteral("4"));
+    EXPECT_EQ(Text("MmGir25"), QString::number(h));
 }
 
 // Mended: a slot that cannot be read leaves the member's loads as they were.
