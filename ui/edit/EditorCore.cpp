@@ -1,5 +1,7 @@
 #include "edit/EditorCore.h"
 
+#include <QLabel>
+
 #include "UserDialogs.h"
 #include "WindowState.h"
 #include "calc/Validation.h"
@@ -7,6 +9,7 @@
 #include "edit/DiagramView.h"
 #include "edit/EditRules.h"
 #include "edit/LoadDiagram.h"
+#include "edit/LoadPictures.h"
 #include "edit/MemberLoadPage.h"
 #include "edit/MemberPropsPage.h"
 #include "edit/NodeLoadPage.h"
@@ -25,6 +28,13 @@ std::size_t Index(int n) {
 EditorCore::EditorCore(WindowState& state, UserDialogs& dialogs, QWidget* window,
                        const EditorContainers& c)
     : state_(state), dialogs_(dialogs), window_(window) {
+    for (int i = 0; i < 8; ++i) {
+        QLabel* image = new QLabel(c.MemberLoads);
+        image->setObjectName(QStringLiteral("ImageSv%1").arg(i));
+        image->setPixmap(LoadTypePicture(i));
+        image->hide();
+        pictures_[Index(i)] = image;
+    }
     top_ = std::make_unique<TopPanel>(*this, c.Panel1);
     common_ = std::make_unique<CommonPage>(*this, c.CommonData);
     memberLoads_ = std::make_unique<MemberLoadPage>(*this, c.MemberLoads);
@@ -40,6 +50,10 @@ int EditorCore::InputUnit() const {
 
 DiagramView* EditorCore::Diagram() {
     return top_->Diagram();
+}
+
+QPixmap EditorCore::LoadPicture(int index) const {
+    return pictures_[Index(index >= 0 && index < 8 ? index : 6)]->pixmap();
 }
 
 QString EditorCore::SpanText(int member) const {

@@ -6,13 +6,16 @@
 #pragma once
 
 #include <QObject>
+#include <QPixmap>
 #include <QString>
+#include <array>
 #include <functional>
 #include <memory>
 
 #include "Editor.h"
 #include "edit/FieldText.h"
 
+class QLabel;
 class QWidget;
 
 namespace kmr::ui {
@@ -81,6 +84,9 @@ class EditorCore {
     DiagramView* Diagram();
     // The context of every connection of the controls: they end with the core.
     QObject* Context() { return &context_; }
+    // The stock picture of a load type, held by the hidden images ImageSv0..7
+    // (member loads 0..6, node loads 7).
+    QPixmap LoadPicture(int index) const;
     // The text of the span-length field of a member.
     QString SpanText(int member) const;
 
@@ -94,6 +100,7 @@ class EditorCore {
     WindowState& state_;
     UserDialogs& dialogs_;
     QWidget* window_;
+    std::array<QLabel*, 8> pictures_{};
     std::unique_ptr<TopPanel> top_;
     std::unique_ptr<CommonPage> common_;
     std::unique_ptr<MemberPropsPage> props_;

@@ -131,7 +131,7 @@ void MemberLoadPage::ApplyMemberLoadType(int slot) {
     }
     s.fullSpan->setEnabled(use.fullSpan);
     const int picture = MemberLoadPicture(type);
-    s.picture->setPixmap(LoadTypePicture(picture));
+    s.picture->setPixmap(core_.LoadPicture(picture));
     s.picture->setProperty("Picture", picture);
 }
 

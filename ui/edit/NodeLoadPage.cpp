@@ -106,7 +106,7 @@ void NodeLoadPage::ApplyNodeLoadType(int slot) {
     s.value->SetInUse(inUse, inUse ? QColor(Qt::white) : ButtonFaceColour());
     s.label->setEnabled(inUse);
     const int picture = inUse ? 7 : 6;
-    s.picture->setPixmap(LoadTypePicture(picture));
+    s.picture->setPixmap(core_.LoadPicture(picture));
     s.picture->setProperty("Picture", picture);
 }
 

@@ -42,6 +42,9 @@ TEST_F(LoadPages, ATypeChangeEnablesItsFieldsMarksAndRedraws) {
     }
     EXPECT_TRUE(Window().findChild<QPushButton*>("Btn2")->isEnabled());
     EXPECT_EQ(Label("ImageGirLd2")->property("Picture").toInt(), kLoadTrapezoid);
+    EXPECT_EQ(Label("ImageGirLd2")->pixmap().toImage(), Label("ImageSv4")->pixmap().toImage());
+    EXPECT_NE(Label("ImageSv4")->pixmap().toImage(), Label("ImageSv6")->pixmap().toImage());
+    EXPECT_TRUE(Label("ImageSv4")->isHidden());
     EXPECT_TRUE(State().IsModified);
     EXPECT_EQ(Model().Members[3].Loads[1].LoadType, kLoadTrapezoid);
     EXPECT_EQ(Polygons(Diagram(), kRed), 1);  // the new load, red on its page
