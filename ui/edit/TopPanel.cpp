@@ -39,7 +39,10 @@ TopPanel::TopPanel(EditorCore& core, QWidget* panel) : core_(core) {
     MakeLabel(panel, QStringLiteral("ｽﾊﾟﾝ長(m)"), 6, 84);
     MakeLabel(panel, QStringLiteral("支持"), 10, 112);
     MakeLabel(panel, QStringLiteral("バネ"), 10, 128);
-    unitLabel_ = MakeLabel(panel, QStringLiteral("(t/cm)"), 2, 144, "LabelTanni1");
+    unitLabel_ = MakeLabel(panel, QStringLiteral("(t/cm)"), 2, 145, "LabelTanni1");
+    QFont small = unitLabel_->font();
+    small.setPixelSize(11);  // "(kN/cm)" stays left of MmBane1
+    unitLabel_->setFont(small);
     BuildFields(panel);
 }
 
