@@ -150,6 +150,16 @@ void EditorCore::GatherCurrentLoads() {
     state_.Model.Supports[Index(state_.CurrentSupport)].NodeLoads = nodeLoads;
 }
 
+void EditorCore::GatherMemberLoads() {
+    state_.Model.Members[Index(state_.CurrentMember)].Loads =
+        ReadMemberSlots(memberLoads_->Texts(), state_.CurrentMember);
+}
+
+void EditorCore::GatherNodeLoads() {
+    state_.Model.Supports[Index(state_.CurrentSupport)].NodeLoads =
+        ReadNodeSlots(nodeLoads_->Texts(), state_.CurrentSupport);
+}
+
 void EditorCore::ShowSpansAndSupports() {
     for (int n = 1; n <= kmr::kMaxSupports; ++n) {
         if (n <= kmr::kMaxSpans) top_->ShowSpanLength(n);
@@ -260,7 +270,7 @@ void EditorCore::ShowMemberProperties(int n) {
 
 void EditorCore::MemberTabChanged(int index) {
     ModifiedGuard keep(state_);
-    if (!Run([this] { GatherCurrentLoads(); })) {
+    if (!Run([this] { GatherMemberLoads(); })) {
         memberLoads_->SelectTab(state_.CurrentMember);  // stays on the member it could not leave
         return;
     }
@@ -272,7 +282,7 @@ void EditorCore::MemberTabChanged(int index) {
 
 void EditorCore::NodeTabChanged(int index) {
     ModifiedGuard keep(state_);
-    if (!Run([this] { GatherCurrentLoads(); })) {
+    if (!Run([this] { GatherNodeLoads(); })) {
         nodeLoads_->SelectTab(state_.CurrentSupport);
         return;
     }

@@ -91,6 +91,8 @@ class EditorCore {
     QString SpanText(int member) const;
 
   private:
+    void GatherMemberLoads();
+    void GatherNodeLoads();
     void Relabel(int unit);
     void RebuildTabs();
     void ApplyVisibility(int spanCount);

@@ -283,6 +283,25 @@ TEST_F(LoadPages, AFailedGatherChangesNothing) {
     EXPECT_EQ(double(Model().Members[2].Loads[0].Value), 7.0);
 }
 
+TEST_F(LoadPages, AnUnreadableNodeLoadKeepsItsSupportAndOnlyItsTabRow) {
+    Page(2);
+    Choose("ComboNdLdTp1", kNodeForce);
+    Type("MmNd1", "2");
+    Tabs("TabNodeLoad")->setCurrentIndex(1);  // support A gathered
+    Tabs("TabNodeLoad")->setCurrentIndex(0);
+    Type("MmNd1", "-");
+    dialogs.Clear();
+    Tabs("TabNodeLoad")->setCurrentIndex(2);
+    ASSERT_EQ(dialogs.Texts(MsgKind::Error).size(), 1u);
+    EXPECT_TRUE(dialogs.Texts(MsgKind::Error)[0].contains(QStringLiteral("支点[A]")));
+    EXPECT_EQ(State().CurrentSupport, 1);
+    EXPECT_EQ(Label("Label55")->text(), QStringLiteral("支点[A]"));
+    EXPECT_EQ(double(Model().Supports[1].NodeLoads[0].Value), 2.0);
+    // The member tab row gathers the member loads only.
+    Tabs("TabGirLoad")->setCurrentIndex(1);
+    EXPECT_EQ(State().CurrentMember, 2);
+}
+
 TEST_F(LoadPages, TheDiagramFollowsThePageTheTabAndTheSupports) {
     Type("MmSpan1", "4");
     Type("MmSpan2", "4");
