@@ -37,7 +37,7 @@ bool HasValue(EditorCore& core, double v) {
 
 }  // namespace
 
-void CommonPage::AllSetIo() {
+void CommonPage::BtnAllSetIoClick() {
     core_.Run([this] {
         const bool direct = core_.State().Model.Header.IoInputMode != 1;
         const bool empty = comm_[3]->text().trimmed().isEmpty();
@@ -64,7 +64,7 @@ void CommonPage::AllSetIo() {
     });
 }
 
-void CommonPage::AllSetE() {
+void CommonPage::BtnAllSetEClick() {
     core_.Run([this] {
         const double e = FieldValue(comm_[6]->text());
         if (!HasValue(core_, e) || !AskYes(core_, msg::AllMembersEQuestion())) return;
@@ -76,7 +76,7 @@ void CommonPage::AllSetE() {
     });
 }
 
-void CommonPage::AllSetSpring() {
+void CommonPage::BtnAllSetBaneClick() {
     core_.Run([this] {
         const double k = FieldValue(comm_[7]->text());
         if (!HasValue(core_, k) || !AskYes(core_, msg::AllMembersSpringQuestion())) return;
@@ -88,14 +88,14 @@ void CommonPage::AllSetSpring() {
     });
 }
 
-void CommonPage::PickYoungModulus() {
+void CommonPage::BtnYngSelClick() {
     WindowState& s = core_.State();
     const std::optional<QString> text =
         PickYoungModulusText(core_.Window(), core_.Dialogs(), s.Defaults, s.Model.Header.InputUnit);
     if (text) comm_[6]->Show(*text);
 }
 
-void CommonPage::SetDefaultUnits() {
+void CommonPage::Button1Click() {
     WindowState& s = core_.State();
     core_.Dialogs().Message(MsgKind::Information, msg::UnitDefaultsSet(), int(Button::OK));
     s.Units = {s.Model.Header.InputUnit, s.Model.Header.OutputUnit};
@@ -109,7 +109,7 @@ void CommonPage::SetDefaultUnits() {
     }
 }
 
-void CommonPage::SetPageBreakDefault() {
+void CommonPage::Btn_NewPageClick() {
     WindowState& s = core_.State();
     core_.Dialogs().Message(MsgKind::Information, msg::PageBreakDefaultSet(), int(Button::OK));
     s.Units = {s.Model.Header.InputUnit, s.Model.Header.OutputUnit};

@@ -109,7 +109,7 @@ void CommonPage::BuildPageBreakGroup(QWidget* area) {
                      [this](bool on) { core_.State().PageBreakFlag = on; });
     QPushButton* b = MakeButton(g, "Btn_NewPage", QStringLiteral("ﾌﾗｸﾞ ﾃﾞﾌｫﾙﾄ設定"),
                                 QRect(10, 46, 130, 26), QString());
-    QObject::connect(b, &QPushButton::clicked, core_.Context(), [this] { SetPageBreakDefault(); });
+    QObject::connect(b, &QPushButton::clicked, core_.Context(), [this] { Btn_NewPageClick(); });
 }
 
 void CommonPage::BuildSectionGroup(QWidget* area) {
@@ -128,10 +128,10 @@ void CommonPage::BuildSectionGroup(QWidget* area) {
     QPushButton* allE =
         MakeButton(e, "BtnAllSetE", QStringLiteral("全部材を変更"), QRect(6, 44, 80, 24),
                    QStringLiteral("入力値をすべて変更します"));
-    QObject::connect(allE, &QPushButton::clicked, core_.Context(), [this] { AllSetE(); });
+    QObject::connect(allE, &QPushButton::clicked, core_.Context(), [this] { BtnAllSetEClick(); });
     QPushButton* list = MakeButton(e, "BtnYngSel", QStringLiteral("E ﾘｽﾄ"), QRect(88, 44, 46, 24),
                                    QStringLiteral("ヤング係数登録リストを表示します"));
-    QObject::connect(list, &QPushButton::clicked, core_.Context(), [this] { PickYoungModulus(); });
+    QObject::connect(list, &QPushButton::clicked, core_.Context(), [this] { BtnYngSelClick(); });
 
     QGroupBox* k = Group(g, QStringLiteral("バネ定数"), QRect(262, 112, 140, 74));
     comm_[7] = new NumberField(k, QStringLiteral("MmComm7"), 5, false, 7);
@@ -142,7 +142,8 @@ void CommonPage::BuildSectionGroup(QWidget* area) {
     QPushButton* allK =
         MakeButton(k, "BtnAllSetBane", QStringLiteral("全部材を変更する"), QRect(6, 44, 128, 24),
                    QStringLiteral("入力値をすべて変更します"));
-    QObject::connect(allK, &QPushButton::clicked, core_.Context(), [this] { AllSetSpring(); });
+    QObject::connect(allK, &QPushButton::clicked, core_.Context(),
+                     [this] { BtnAllSetBaneClick(); });
 }
 
 void CommonPage::BuildIoGroup(QWidget* parent) {
@@ -164,9 +165,9 @@ void CommonPage::BuildIoGroup(QWidget* parent) {
     ioSize_->move(8, 44);
     ioSize_->adjustSize();
     QObject::connect(ioDirect_, &QRadioButton::clicked, core_.Context(),
-                     [this] { IoModeClicked(0); });
+                     [this] { RadioIo1Click(0); });
     QObject::connect(ioSize_, &QRadioButton::clicked, core_.Context(),
-                     [this] { IoModeClicked(1); });
+                     [this] { RadioIo1Click(1); });
 
     const auto computed = [this] { ShowComputedIo(false); };
     Text(g, QStringLiteral("梁幅"), 24, 70);
@@ -199,7 +200,7 @@ void CommonPage::BuildIoGroup(QWidget* parent) {
     QPushButton* all =
         MakeButton(g, "BtnAllSetIo", QStringLiteral("全部材を変更する"), QRect(118, 120, 128, 24),
                    QStringLiteral("入力値をすべて変更します"));
-    QObject::connect(all, &QPushButton::clicked, core_.Context(), [this] { AllSetIo(); });
+    QObject::connect(all, &QPushButton::clicked, core_.Context(), [this] { BtnAllSetIoClick(); });
 }
 
 void CommonPage::BuildUnitGroups(QWidget* area) {
@@ -220,7 +221,7 @@ void CommonPage::BuildUnitGroups(QWidget* area) {
                 if (kind == 1) {
                     h.OutputUnit = tag;
                 } else if (h.InputUnit != tag) {
-                    core_.InputUnitChanged(tag);
+                    core_.InputTanni0Click(tag);
                 }
             });
         }
@@ -228,7 +229,7 @@ void CommonPage::BuildUnitGroups(QWidget* area) {
     QPushButton* b =
         MakeButton(area, "Button1", QStringLiteral("単位 デフォルト設定"), QRect(550, 230, 150, 28),
                    QStringLiteral("新規データ作成時の単位のデフォルトを設定します"));
-    QObject::connect(b, &QPushButton::clicked, core_.Context(), [this] { SetDefaultUnits(); });
+    QObject::connect(b, &QPushButton::clicked, core_.Context(), [this] { Button1Click(); });
 }
 
 void CommonPage::ShowUnits() {
@@ -256,7 +257,7 @@ void CommonPage::ShowIoMode() {
     ApplyIoMode(mode);
 }
 
-void CommonPage::IoModeClicked(int mode) {
+void CommonPage::RadioIo1Click(int mode) {
     core_.State().IsModified = true;
     core_.State().Model.Header.IoInputMode = static_cast<std::uint16_t>(mode);
     ApplyIoMode(mode);

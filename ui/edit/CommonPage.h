@@ -33,12 +33,12 @@ class CommonPage {
     void MarkCommonLoadOverLimit();
 
     // The all-members buttons, the list button, the default buttons.
-    void AllSetIo();
-    void AllSetE();
-    void AllSetSpring();
-    void PickYoungModulus();
-    void SetDefaultUnits();
-    void SetPageBreakDefault();
+    void BtnAllSetIoClick();
+    void BtnAllSetEClick();
+    void BtnAllSetBaneClick();
+    void BtnYngSelClick();
+    void Button1Click();
+    void Btn_NewPageClick();
 
   private:
     void BuildLoadGroup(QWidget* area);
@@ -47,7 +47,7 @@ class CommonPage {
     void BuildUnitGroups(QWidget* area);
     void BuildPageBreakGroup(QWidget* area);
     void ShowComputedIo(bool redFromModeLimit);
-    void IoModeClicked(int mode);
+    void RadioIo1Click(int mode);
 
     EditorCore& core_;
     NumberField* comm_[8] = {};  // MmComm1..7

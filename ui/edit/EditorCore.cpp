@@ -209,7 +209,7 @@ void EditorCore::MarkCommonLoadOverLimit() {
 
 // --- Sequences of the controls ----------------------------------------------
 
-void EditorCore::SpanCountChanged(int count) {
+void EditorCore::ComboBox1Change(int count) {
     if (!Run([this] { GatherAll(); })) {
         top_->ShowSpanCount();  // the box back at the model's count
         return;
@@ -230,7 +230,7 @@ void EditorCore::SpanCountChanged(int count) {
     DrawLoadDiagram();
 }
 
-void EditorCore::SupportConditionChanged(int n, int condition) {
+void EditorCore::ComboSiten1Change(int n, int condition) {
     state_.IsModified = true;
     kmr::BeamModel& m = state_.Model;
     m.Supports[Index(n)].Condition = condition;
@@ -243,7 +243,7 @@ void EditorCore::SupportConditionChanged(int n, int condition) {
     DrawLoadDiagram();
 }
 
-void EditorCore::InputUnitChanged(int unit) {
+void EditorCore::InputTanni0Click(int unit) {
     state_.Model.Header.InputUnit = unit;
     Relabel(unit);
     RefreshCommonControls();
@@ -268,7 +268,7 @@ void EditorCore::ShowMemberProperties(int n) {
     props_->ShowMemberProperties(n);
 }
 
-void EditorCore::MemberTabChanged(int index) {
+void EditorCore::TabGirLoadChange(int index) {
     ModifiedGuard keep(state_);
     if (!Run([this] { GatherMemberLoads(); })) {
         memberLoads_->SelectTab(state_.CurrentMember);  // stays on the member it could not leave
@@ -280,7 +280,7 @@ void EditorCore::MemberTabChanged(int index) {
     memberLoads_->ShowMemberLoads(state_.CurrentMember);
 }
 
-void EditorCore::NodeTabChanged(int index) {
+void EditorCore::TabNodeLoadChange(int index) {
     ModifiedGuard keep(state_);
     if (!Run([this] { GatherNodeLoads(); })) {
         nodeLoads_->SelectTab(state_.CurrentSupport);
@@ -308,8 +308,8 @@ void EditorCore::Relabel(int unit) {
 
 void EditorCore::RebuildTabs() {
     const int n = kmr::UsedSpanCount(state_.Model);
-    memberLoads_->BuildTabs(n);
-    nodeLoads_->BuildTabs(n);
+    memberLoads_->BuildLoadTabs(n);
+    nodeLoads_->BuildLoadTabs(n);
     memberLoads_->SelectTab(std::min(state_.CurrentMember, n));
     nodeLoads_->SelectTab(std::min(state_.CurrentSupport, n + 1));
 }

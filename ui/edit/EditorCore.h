@@ -69,14 +69,14 @@ class EditorCore {
     void BindLoadField(NumberField* field, const FieldLimit& limit);
 
     // The sequences of the controls.
-    void SpanCountChanged(int count);
-    void SupportConditionChanged(int n, int condition);
-    void InputUnitChanged(int unit);
+    void ComboBox1Change(int count);
+    void ComboSiten1Change(int n, int condition);
+    void InputTanni0Click(int unit);
     void RefreshCommonControls();
     void ShowSupport(int n);
     void ShowMemberProperties(int n);
-    void MemberTabChanged(int index);
-    void NodeTabChanged(int index);
+    void TabGirLoadChange(int index);
+    void TabNodeLoadChange(int index);
     // After a member-load type change or the full-span button: the current
     // slots gathered and the diagram redrawn, the changed flag kept.
     void GatherAndRedraw();

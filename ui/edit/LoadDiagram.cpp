@@ -33,15 +33,15 @@ struct Frame {
     int SpanCount() const { return kmr::UsedSpanCount(*in.model); }
 
     void Line(ScreenSink& k, double x1, double y1, double x2, double y2, const QColor& c) const {
-        ScreenLine(k, x1 * s, y1 * s, x2 * s, y2 * s, 1, c);
+        DrawLine(k, x1 * s, y1 * s, x2 * s, y2 * s, 1, c);
     }
     void Rect(ScreenSink& k, double x1, double y1, double x2, double y2, const QColor& pen,
               int brush, const QColor& brushColor) const {
-        ScreenRect(k, x1 * s, y1 * s, x2 * s, y2 * s, 1, pen, brush, brushColor);
+        DrawRect(k, x1 * s, y1 * s, x2 * s, y2 * s, 1, pen, brush, brushColor);
     }
     void Polygon(ScreenSink& k, std::vector<ScreenPoint> pts, const QColor& c, int brush) const {
         for (ScreenPoint& p : pts) p = {p.x * s, p.y * s};
-        ScreenPolygon(k, pts, 1, c, brush, c);
+        DrawPolygon(k, pts, 1, c, brush, c);
     }
     // A force arrow standing on the beam at x: shaft of height h, head of
     // height q and half-width q/3 pointing down onto the beam for a
@@ -119,7 +119,7 @@ void SpringSupport(ScreenSink& k, const Frame& f, double x) {
 
 void MomentSymbol(ScreenSink& k, const Frame& f, double x, double value, const QColor& c) {
     const double yc = f.y0 + f.b / 2;
-    ScreenArc(k, x * f.s, yc * f.s, 0.12, 305, 235, 1, c);
+    DrawArc(k, x * f.s, yc * f.s, 0.12, 305, 235, 1, c);
     const double q = 0.06 / f.s;
     const double r = 0.12 / f.s;
     const double rad = 305 * kPi / 180;
@@ -168,9 +168,9 @@ void DrawMember(ScreenSink& sink, const DiagramInput& in, int m) {
     const double yb = f.y0 + f.b;
     f.Rect(sink, xL, f.y0, xR, yb, kBlack, sbClear, kWhite);
     const bool current = m == in.currentMember;
-    ScreenText(sink, QStringLiteral("[%1]").arg(m), 10, kBlack, current ? kWhite : kBlack,
-               current ? sbSolid : sbClear, current, 1, 0, (xL + f.sw / 2 - 0.2) * f.s,
-               (yb + 0.02) * f.s);
+    DrawText(sink, QStringLiteral("[%1]").arg(m), 10, kBlack, current ? kWhite : kBlack,
+             current ? sbSolid : sbClear, current, 1, 0, (xL + f.sw / 2 - 0.2) * f.s,
+             (yb + 0.02) * f.s);
     f.Line(sink, xL, yb + 0.6, xL, yb + 1.23, kBlack);
     f.Line(sink, xL, yb + 1.18, xR, yb + 1.18, kBlack);
     if (m == f.SpanCount()) f.Line(sink, xR, yb + 0.6, xR, yb + 1.23, kBlack);
@@ -213,8 +213,8 @@ void DrawSupport(ScreenSink& sink, const DiagramInput& in, int n, bool symbolOnl
                       sbSolid);
             break;
         case kmr::kSupportHinge:
-            ScreenCircle(sink, x * f.s, (f.y0 + f.b / 2) * f.s, 0.07 * f.s, 1, kBlue, sbClear,
-                         kWhite);
+            DrawCircle(sink, x * f.s, (f.y0 + f.b / 2) * f.s, 0.07 * f.s, 1, kBlue, sbClear,
+                       kWhite);
             break;
         case kmr::kSupportSpring:
             SpringSupport(sink, f, x);
@@ -224,8 +224,8 @@ void DrawSupport(ScreenSink& sink, const DiagramInput& in, int n, bool symbolOnl
     }
     if (symbolOnly) return;
     const bool current = n == in.currentSupport;
-    ScreenText(sink, QString(QChar(64 + n)), 10, kBlue, current ? kWhite : kBlue,
-               current ? sbSolid : sbClear, current, 2, 0, (x + 0.15) * f.s, (yb + 0.2) * f.s);
+    DrawText(sink, QString(QChar(64 + n)), 10, kBlue, current ? kWhite : kBlue,
+             current ? sbSolid : sbClear, current, 2, 0, (x + 0.15) * f.s, (yb + 0.2) * f.s);
 }
 
 void DrawNodeLoads(ScreenSink& sink, const DiagramInput& in, int n, bool erase) {

@@ -36,7 +36,7 @@ MemberLoadPage::MemberLoadPage(EditorCore& core, QWidget* area) : core_(core) {
     tabs_->setGeometry(4, 2, 700, 24);
     tabs_->setExpanding(false);
     QObject::connect(tabs_, &QTabBar::currentChanged, core_.Context(),
-                     [this](int index) { core_.MemberTabChanged(index); });
+                     [this](int index) { core_.TabGirLoadChange(index); });
     label54_ = Text(area, QString(), 12, 32);
     label54_->setObjectName(QStringLiteral("Label54"));
     QFont bold = label54_->font();
@@ -60,14 +60,14 @@ void MemberLoadPage::BuildSlot(QWidget* area, int j) {
     s.type->setCurrentIndex(kmr::kLoadNone);
     s.type->setGeometry(6, 18, 70, 22);
     QObject::connect(s.type, &QComboBox::activated, core_.Context(),
-                     [this, j](int index) { TypeChanged(j, index); });
+                     [this, j](int index) { ComboGirLdTp1Change(j, index); });
     s.fullSpan = new QPushButton(QStringLiteral("全ｽﾊﾟﾝ"), s.box);
     s.fullSpan->setObjectName(QStringLiteral("Btn%1").arg(j));
     s.fullSpan->setProperty("Tag", j);
     s.fullSpan->setToolTip(QStringLiteral("全スパン分布荷重データを設定します"));
     s.fullSpan->setGeometry(78, 18, 46, 22);
     QObject::connect(s.fullSpan, &QPushButton::clicked, core_.Context(),
-                     [this, j] { FullSpan(j); });
+                     [this, j] { Btn1Click(j); });
     for (int k = 1; k <= 5; ++k) {
         const std::size_t i = static_cast<std::size_t>(k - 1);
         s.labels[i] = Text(s.box, QString::fromUtf8(kFieldLabels[i]), 6, 52 + 24 * (k - 1));
@@ -85,7 +85,7 @@ void MemberLoadPage::BuildSlot(QWidget* area, int j) {
     ApplyMemberLoadType(j);
 }
 
-void MemberLoadPage::BuildTabs(int spanCount) {
+void MemberLoadPage::BuildLoadTabs(int spanCount) {
     const QSignalBlocker block(tabs_);
     while (tabs_->count() > 0) tabs_->removeTab(0);
     for (const QString& t : LoadTabTexts(1, spanCount)) tabs_->addTab(t);
@@ -146,7 +146,7 @@ std::array<MemberSlotTexts, kmr::kLoadSlots> MemberLoadPage::Texts() const {
     return texts;
 }
 
-void MemberLoadPage::TypeChanged(int slot, int type) {
+void MemberLoadPage::ComboGirLdTp1Change(int slot, int type) {
     WindowState& st = core_.State();
     const kmr::MemberRecord& r = st.Model.Members[static_cast<std::size_t>(st.CurrentMember)];
     if (type != r.Loads[static_cast<std::size_t>(slot - 1)].LoadType) st.IsModified = true;
@@ -154,7 +154,7 @@ void MemberLoadPage::TypeChanged(int slot, int type) {
     core_.GatherAndRedraw();
 }
 
-void MemberLoadPage::FullSpan(int slot) {
+void MemberLoadPage::Btn1Click(int slot) {
     const Slot& s = slots_[static_cast<std::size_t>(slot)];
     const int type = s.type->currentIndex();
     const int member = core_.State().CurrentMember;

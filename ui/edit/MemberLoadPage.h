@@ -25,7 +25,7 @@ class MemberLoadPage {
     MemberLoadPage(EditorCore& core, QWidget* area);
 
     // BuildLoadTabs(1): "部材[1]".."部材[n]".
-    void BuildTabs(int spanCount);
+    void BuildLoadTabs(int spanCount);
     // Tab member − 1 selected (without its handler) and Label54 set.
     void SelectTab(int member);
     QString TabText(int index) const;
@@ -36,8 +36,8 @@ class MemberLoadPage {
     // The controls' texts for the gather.
     std::array<MemberSlotTexts, kmr::kLoadSlots> Texts() const;
 
-    void TypeChanged(int slot, int type);
-    void FullSpan(int slot);
+    void ComboGirLdTp1Change(int slot, int type);
+    void Btn1Click(int slot);
 
   private:
     struct Slot {

@@ -69,14 +69,15 @@ void MemberPropsPage::Build(QWidget* area, int n) {
     calc->setProperty("Tag", n);
     calc->setToolTip(QStringLiteral("梁幅・梁せいから Io (=1/12･B･D^3) を算定します"));
     calc->setGeometry(6, 77, 58, 22);
-    QObject::connect(calc, &QPushButton::clicked, core_.Context(), [this, n] { ComputeIo(n); });
+    QObject::connect(calc, &QPushButton::clicked, core_.Context(),
+                     [this, n] { CalSeinoBtn1Click(n); });
     auto* list = new QPushButton(QStringLiteral("E ﾘｽﾄ"), f.box);
     list->setObjectName(QStringLiteral("BtnYngSel%1").arg(n));
     list->setProperty("Tag", n);
     list->setToolTip(QStringLiteral("ヤング係数登録リストを表示します"));
     list->setGeometry(70, 77, 58, 22);
     QObject::connect(list, &QPushButton::clicked, core_.Context(),
-                     [this, n] { PickYoungModulus(n); });
+                     [this, n] { BtnYngSelClick(n); });
 
     Text(f.box, QStringLiteral("ﾔﾝｸﾞ係数"), 8, 102);
     f.e = new NumberField(f.box, QStringLiteral("MmGirE%1").arg(n), 9, false, n);
@@ -112,7 +113,7 @@ void MemberPropsPage::SetUnitLabels(int inputUnit) {
     }
 }
 
-void MemberPropsPage::ComputeIo(int n) {
+void MemberPropsPage::CalSeinoBtn1Click(int n) {
     const Fields& f = members_[static_cast<std::size_t>(n)];
     core_.Run([&] {
         if (!core_.Validate(kmr::kValidateBeamSize)) return;
@@ -126,7 +127,7 @@ void MemberPropsPage::ComputeIo(int n) {
     });
 }
 
-void MemberPropsPage::PickYoungModulus(int n) {
+void MemberPropsPage::BtnYngSelClick(int n) {
     WindowState& s = core_.State();
     const std::optional<QString> text =
         PickYoungModulusText(core_.Window(), core_.Dialogs(), s.Defaults, s.Model.Header.InputUnit);

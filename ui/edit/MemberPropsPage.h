@@ -24,9 +24,9 @@ class MemberPropsPage {
     void SetUnitLabels(int inputUnit);
 
     // CalSeinoBtn n: Io = B·D³/12 into MmGirIo n.
-    void ComputeIo(int n);
+    void CalSeinoBtn1Click(int n);
     // The "E ﾘｽﾄ" button of member n.
-    void PickYoungModulus(int n);
+    void BtnYngSelClick(int n);
 
   private:
     struct Fields {

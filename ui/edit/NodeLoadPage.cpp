@@ -28,7 +28,7 @@ NodeLoadPage::NodeLoadPage(EditorCore& core, QWidget* area) : core_(core) {
     tabs_->setGeometry(4, 2, 700, 24);
     tabs_->setExpanding(false);
     QObject::connect(tabs_, &QTabBar::currentChanged, core_.Context(),
-                     [this](int index) { core_.NodeTabChanged(index); });
+                     [this](int index) { core_.TabNodeLoadChange(index); });
     label55_ = Text(area, QString(), 12, 32);
     label55_->setObjectName(QStringLiteral("Label55"));
     QFont bold = label55_->font();
@@ -54,7 +54,7 @@ void NodeLoadPage::BuildSlot(QWidget* area, int j) {
     s.type->setCurrentIndex(kmr::kNodeNone);
     s.type->setGeometry(6, 18, 70, 22);
     QObject::connect(s.type, &QComboBox::activated, core_.Context(),
-                     [this, j](int index) { TypeChanged(j, index); });
+                     [this, j](int index) { ComboNdLdTp1Change(j, index); });
     s.label = Text(box, QStringLiteral("荷重 PM"), 6, 52);
     s.label->setObjectName(QStringLiteral("Label100%1").arg(j));
     s.value = new NumberField(box, QStringLiteral("MmNd%1").arg(j), j == 1 ? 7 : 5, true, j);
@@ -67,7 +67,7 @@ void NodeLoadPage::BuildSlot(QWidget* area, int j) {
     ApplyNodeLoadType(j);
 }
 
-void NodeLoadPage::BuildTabs(int spanCount) {
+void NodeLoadPage::BuildLoadTabs(int spanCount) {
     const QSignalBlocker block(tabs_);
     while (tabs_->count() > 0) tabs_->removeTab(0);
     for (const QString& t : LoadTabTexts(2, spanCount)) tabs_->addTab(t);
@@ -119,7 +119,7 @@ std::array<NodeSlotTexts, kmr::kLoadSlots> NodeLoadPage::Texts() const {
     return texts;
 }
 
-void NodeLoadPage::TypeChanged(int slot, int type) {
+void NodeLoadPage::ComboNdLdTp1Change(int slot, int type) {
     WindowState& st = core_.State();
     const kmr::SupportRecord& r = st.Model.Supports[static_cast<std::size_t>(st.CurrentSupport)];
     if (type != r.NodeLoads[static_cast<std::size_t>(slot - 1)].LoadType) st.IsModified = true;

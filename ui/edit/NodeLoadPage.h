@@ -23,14 +23,14 @@ class NodeLoadPage {
     NodeLoadPage(EditorCore& core, QWidget* area);
 
     // BuildLoadTabs(2): "支点[A]".."支点[n+1]".
-    void BuildTabs(int spanCount);
+    void BuildLoadTabs(int spanCount);
     void SelectTab(int support);
     QString TabText(int index) const;
     void ShowNodeLoads(int s);
     void ApplyNodeLoadType(int slot);
     std::array<NodeSlotTexts, kmr::kLoadSlots> Texts() const;
 
-    void TypeChanged(int slot, int type);
+    void ComboNdLdTp1Change(int slot, int type);
 
   private:
     struct Slot {

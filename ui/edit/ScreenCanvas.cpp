@@ -135,9 +135,9 @@ void PaintScreenOp(const ScreenOp& op, QPainter& painter) {
     }
 }
 
-void ScreenText(ScreenSink& sink, const QString& text, int pointSize, const QColor& brushColor,
-                const QColor& fontColor, int brushStyle, bool bold, int fontKind, int angle,
-                double x, double y) {
+void DrawText(ScreenSink& sink, const QString& text, int pointSize, const QColor& brushColor,
+              const QColor& fontColor, int brushStyle, bool bold, int fontKind, int angle, double x,
+              double y) {
     ScreenOp op;
     op.kind = ScreenOpKind::Text;
     op.points = {QPoint(ToPixel(x), ToPixel(y))};
@@ -152,30 +152,30 @@ void ScreenText(ScreenSink& sink, const QString& text, int pointSize, const QCol
     sink.Add(op);
 }
 
-void ScreenLine(ScreenSink& sink, double x1, double y1, double x2, double y2, int penWidth,
-                const QColor& pen) {
+void DrawLine(ScreenSink& sink, double x1, double y1, double x2, double y2, int penWidth,
+              const QColor& pen) {
     ScreenOp op = Shape(ScreenOpKind::Line, penWidth, pen, sbClear, Qt::white);
     op.points = {QPoint(ToPixel(x1), ToPixel(y1)), QPoint(ToPixel(x2), ToPixel(y2))};
     sink.Add(op);
 }
 
-void ScreenRect(ScreenSink& sink, double x1, double y1, double x2, double y2, int penWidth,
-                const QColor& pen, int brushStyle, const QColor& brushColor) {
+void DrawRect(ScreenSink& sink, double x1, double y1, double x2, double y2, int penWidth,
+              const QColor& pen, int brushStyle, const QColor& brushColor) {
     ScreenOp op = Shape(ScreenOpKind::Rect, penWidth, pen, brushStyle, brushColor);
     op.points = {QPoint(ToPixel(x1), ToPixel(y1)), QPoint(ToPixelUp(x2), ToPixelUp(y2))};
     sink.Add(op);
 }
 
-void ScreenCircle(ScreenSink& sink, double cx, double cy, double r, int penWidth, const QColor& pen,
-                  int brushStyle, const QColor& brushColor) {
+void DrawCircle(ScreenSink& sink, double cx, double cy, double r, int penWidth, const QColor& pen,
+                int brushStyle, const QColor& brushColor) {
     ScreenOp op = Shape(ScreenOpKind::Ellipse, penWidth, pen, brushStyle, brushColor);
     op.points = {QPoint(ToPixel(cx - r), ToPixel(cy - r)),
                  QPoint(ToPixelUp(cx + r), ToPixelUp(cy + r))};
     sink.Add(op);
 }
 
-void ScreenArc(ScreenSink& sink, double cx, double cy, double r, double startDeg, double endDeg,
-               int penWidth, const QColor& pen) {
+void DrawArc(ScreenSink& sink, double cx, double cy, double r, double startDeg, double endDeg,
+             int penWidth, const QColor& pen) {
     ScreenOp op = Shape(ScreenOpKind::Arc, penWidth, pen, sbClear, Qt::white);
     const double a0 = startDeg * kPi / 180.0;
     const double a1 = endDeg * kPi / 180.0;
@@ -186,8 +186,8 @@ void ScreenArc(ScreenSink& sink, double cx, double cy, double r, double startDeg
     sink.Add(op);
 }
 
-void ScreenPolygon(ScreenSink& sink, const std::vector<ScreenPoint>& points, int penWidth,
-                   const QColor& pen, int brushStyle, const QColor& brushColor) {
+void DrawPolygon(ScreenSink& sink, const std::vector<ScreenPoint>& points, int penWidth,
+                 const QColor& pen, int brushStyle, const QColor& brushColor) {
     ScreenOp op = Shape(ScreenOpKind::Polygon, penWidth, pen, brushStyle, brushColor);
     for (const ScreenPoint& p : points) op.points.emplace_back(ToPixel(p.x), ToPixel(p.y));
     sink.Add(op);

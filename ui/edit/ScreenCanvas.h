@@ -77,19 +77,19 @@ struct ScreenPoint {
 
 // Text with its top-left corner at (x, y); brushStyle 1 fills the text's box
 // with brushColor behind it.
-void ScreenText(ScreenSink& sink, const QString& text, int pointSize, const QColor& brushColor,
-                const QColor& fontColor, int brushStyle, bool bold, int fontKind, int angle,
-                double x, double y);
-void ScreenLine(ScreenSink& sink, double x1, double y1, double x2, double y2, int penWidth,
-                const QColor& pen);
-void ScreenRect(ScreenSink& sink, double x1, double y1, double x2, double y2, int penWidth,
-                const QColor& pen, int brushStyle, const QColor& brushColor);
-void ScreenCircle(ScreenSink& sink, double cx, double cy, double r, int penWidth, const QColor& pen,
-                  int brushStyle, const QColor& brushColor);
+void DrawText(ScreenSink& sink, const QString& text, int pointSize, const QColor& brushColor,
+              const QColor& fontColor, int brushStyle, bool bold, int fontKind, int angle, double x,
+              double y);
+void DrawLine(ScreenSink& sink, double x1, double y1, double x2, double y2, int penWidth,
+              const QColor& pen);
+void DrawRect(ScreenSink& sink, double x1, double y1, double x2, double y2, int penWidth,
+              const QColor& pen, int brushStyle, const QColor& brushColor);
+void DrawCircle(ScreenSink& sink, double cx, double cy, double r, int penWidth, const QColor& pen,
+                int brushStyle, const QColor& brushColor);
 // Counter-clockwise from startDeg to endDeg (degrees from +x, y up).
-void ScreenArc(ScreenSink& sink, double cx, double cy, double r, double startDeg, double endDeg,
-               int penWidth, const QColor& pen);
-void ScreenPolygon(ScreenSink& sink, const std::vector<ScreenPoint>& points, int penWidth,
-                   const QColor& pen, int brushStyle, const QColor& brushColor);
+void DrawArc(ScreenSink& sink, double cx, double cy, double r, double startDeg, double endDeg,
+             int penWidth, const QColor& pen);
+void DrawPolygon(ScreenSink& sink, const std::vector<ScreenPoint>& points, int penWidth,
+                 const QColor& pen, int brushStyle, const QColor& brushColor);
 
 }  // namespace kmr::ui

@@ -35,7 +35,7 @@ TopPanel::TopPanel(EditorCore& core, QWidget* panel) : core_(core) {
     spanCount_->setGeometry(6, 22, 50, 21);
     for (int n = 1; n <= kmr::kMaxSpans; ++n) spanCount_->addItem(QString::number(n));
     QObject::connect(spanCount_, &QComboBox::activated, core_.Context(),
-                     [this](int index) { core_.SpanCountChanged(index + 1); });
+                     [this](int index) { core_.ComboBox1Change(index + 1); });
     MakeLabel(panel, QStringLiteral("ｽﾊﾟﾝ長(m)"), 6, 84);
     MakeLabel(panel, QStringLiteral("支持"), 10, 112);
     MakeLabel(panel, QStringLiteral("バネ"), 10, 128);
@@ -64,7 +64,7 @@ void TopPanel::BuildFields(QWidget* panel) {
         box->addItems(SupportConditionItems());
         box->setGeometry(46 + kPitch * (n - 1), 108, 57, 21);
         QObject::connect(box, &QComboBox::activated, core_.Context(),
-                         [this, n](int index) { core_.SupportConditionChanged(n, index); });
+                         [this, n](int index) { core_.ComboSiten1Change(n, index); });
         condition_[i] = box;
 
         auto* f = new NumberField(panel, QStringLiteral("MmBane%1").arg(n), 5, false, n);
