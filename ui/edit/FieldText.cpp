@@ -54,21 +54,22 @@ std::string FixedForm(const Decimal& d) {
     return s;
 }
 
-std::string ExponentForm(const Decimal& d) {
+// "1.5E+20", or "1.5E20" when `compact` (one character more for a digit).
+std::string ExponentForm(const Decimal& d, bool compact) {
     std::string s = d.digits.substr(0, 1);
     if (d.digits.size() > 1) s += "." + d.digits.substr(1);
-    s += d.exponent < 0 ? "E-" : "E+";
+    s += d.exponent < 0 ? "E-" : (compact ? "E" : "E+");
     s += std::to_string(std::abs(d.exponent));
     return s;
 }
 
-QString Text(double v, int digits, bool exponentForm) {
+QString Text(double v, int digits, bool exponentForm, bool compact = false) {
     if (v == 0.0 || !std::isfinite(v)) return QStringLiteral("0");
     if (digits < 1) digits = 1;
     if (digits > kMaxDigits) digits = kMaxDigits;
     const Decimal d = ToDecimal(v, digits);
     const bool fixed = !exponentForm && d.exponent < kMaxDigits && d.exponent >= -4;
-    std::string s = fixed ? FixedForm(d) : ExponentForm(d);
+    std::string s = fixed ? FixedForm(d) : ExponentForm(d, compact);
     if (d.negative) s.insert(s.begin(), '-');
     return QString::fromStdString(s);
 }
@@ -92,6 +93,8 @@ QString ValueText(double v, int length) {
         }
         const QString exponent = Text(v, digits, true);
         if (exponent.size() <= length) return exponent;
+        const QString compact = Text(v, digits, true, true);
+        if (compact.size() <= length) return compact;
     }
     return GeneralText(v, 1);
 }

@@ -27,8 +27,8 @@ TEST(FieldText, ValuesAreRoundedToFitTheFieldNeverCut) {
         {0.1, 5, "0.1"},
         {1234.5678, 5, "1235"},
         {-12.345, 5, "-12.3"},
-        {12345678, 5, "1E+7"},  // cut, this was 12345
-        {12345678, 7, "1.23E+7"},
+        {12345678, 5, "1.2E7"},  // cut, this was 12345
+        {12345678, 7, "1.235E7"},
         {1.5e20, 5, "2E+20"},  // cut, this was 1.5E+2
         {1.5e20, 7, "1.5E+20"},
         {double(2.1f), 6, "2.1"},  // a version-1 single, cut this was 2.09999

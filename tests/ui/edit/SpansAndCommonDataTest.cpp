@@ -368,8 +368,8 @@ TEST_F(SpansAndCommonData, ShownValuesAreRoundedNotCut) {
     kmr::WriteDataFile(path.toStdString(), m);
     dialogs.openAnswers = {path};
     Window().MenuFileOpenClick();
-    EXPECT_EQ(Text("MmComm1"), QStringLiteral("1E+7"));  // cut, this was 12345
-    EXPECT_EQ(double(Model().Header.CommonLoad), 1e7);
+    EXPECT_EQ(Text("MmComm1"), QStringLiteral("1.2E7"));  // cut, this was 12345
+    EXPECT_EQ(double(Model().Header.CommonLoad), 1.2e7);
     EXPECT_EQ(Text("MmComm6"), QStringLiteral("1.5E+20"));
     EXPECT_EQ(double(Model().Header.CommonE), 1.5e20);
 
