@@ -38,17 +38,11 @@ bool TMainF::AskYes(const QString& text) {
 }
 
 void TMainF::ShowError(const QString& text) {
-    dialogs_->Message(MsgKind::Error, text, int(Button::OK));
+    ShowErrorMessage(*dialogs_, text);
 }
 
 bool TMainF::RunCommand(const std::function<void()>& body) {
-    try {
-        body();
-        return true;
-    } catch (const std::exception& e) {
-        ShowError(QString::fromUtf8(e.what()));
-    }
-    return false;
+    return RunShowingErrors(*dialogs_, body);
 }
 
 void TMainF::ResetToNewDocument() {

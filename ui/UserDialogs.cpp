@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QPushButton>
+#include <exception>
 
 #include "AppTitle.h"
 
@@ -118,6 +119,20 @@ QString QtFilterFromDialogFilter(const QString& filter) {
         }
     }
     return out.join(QStringLiteral(";;"));
+}
+
+void ShowErrorMessage(UserDialogs& dialogs, const QString& text) {
+    dialogs.Message(MsgKind::Error, text, int(Button::OK));
+}
+
+bool RunShowingErrors(UserDialogs& dialogs, const std::function<void()>& body) {
+    try {
+        body();
+        return true;
+    } catch (const std::exception& e) {
+        ShowErrorMessage(dialogs, QString::fromUtf8(e.what()));
+    }
+    return false;
 }
 
 }  // namespace kmr::ui

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 #include <optional>
 
 class QDialog;
@@ -57,6 +58,11 @@ class QtUserDialogs : public UserDialogs {
   private:
     QWidget* parent_;
 };
+
+// The error box with text; RunShowingErrors runs body and shows what an
+// exception it throws says in that box. True when body ran to its end.
+void ShowErrorMessage(UserDialogs& dialogs, const QString& text);
+bool RunShowingErrors(UserDialogs& dialogs, const std::function<void()>& body);
 
 // "desc|*.KMX|desc2|*.Kmr" → "desc (*.KMX);;desc2 (*.Kmr)" (a description that
 // already ends in its pattern in parentheses is taken as it is).

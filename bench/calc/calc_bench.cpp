@@ -15,41 +15,20 @@
 #include "app/cli/Cli.h"
 #include "calc/Calculation.h"
 #include "model/DataFile.h"
+#include "tests/support/BeamBuilder.h"
 
 extern char** environ;
 
 namespace {
 
 using namespace kmr;
+using namespace kmr::test;
 
 // Ten spans of 4 to 8.5 m, every support condition that keeps the beam held,
 // all load shapes, node loads and the common load.
 BeamModel TenSpans(double scale) {
-    BeamModel m;
-    InitProgramModel(m, "3.0.6");
-    m.Header.SpanCount = 10;
-    m.Header.CommonLoad = 0.8 * scale;
-    m.Header.CommonLoadHeight = 2.0;
-    m.Header.CommonIo = 80000.0;
-    m.Header.CommonE = 2100.0;
-    m.Header.CommonSpring = 30.0;
-    const int conditions[11] = {kSupportFixed,  kSupportSimple, kSupportSpring, kSupportSimple,
-                                kSupportFree,   kSupportSimple, kSupportHinge,  kSupportSimple,
-                                kSupportSpring, kSupportSimple, kSupportFixed};
-    for (int s = 1; s <= 11; ++s) m.Supports[s].Condition = conditions[s - 1];
-    for (int i = 1; i <= 10; ++i) {
-        MemberRecord& mem = m.Members[i];
-        mem.SpanLength = 4.0 + 0.5 * (i % 10);
-        for (int j = 0; j < 5; ++j) {
-            MemberLoad& load = mem.Loads[j];
-            load.LoadType = (i + j) % 6;
-            load.Distance = 0.5;
-            load.Length1 = 1.0;
-            load.Length2 = 1.0;
-            load.Height = 1.5;
-            load.Value = 1.0 + j * scale;
-        }
-    }
+    BeamModel m = MixedLoadBeam({4.5, 5.0, 5.5, 6.0, 6.5, 7.0, 7.5, 8.0, 8.5, 4.0},
+                                {F, S, K, S, R, S, H, S, K, S, F}, scale);
     m.Supports[3].NodeLoads[0] = {kNodeForce, 2.0};
     m.Supports[6].NodeLoads[1] = {kNodeMoment, 1.5};
     return m;

@@ -9,43 +9,22 @@
 #include "calc/Calculation.h"
 #include "report/PdfOutput.h"
 #include "report/ReportRun.h"
+#include "tests/support/BeamBuilder.h"
 
 namespace {
 
 using namespace kmr;
+using namespace kmr::test;
 
 // Ten spans, every member-load slot (all six shapes) and every node-load
 // slot in use, the common load on, springs and a hinge among the supports.
 BeamModel TenSpansEverySlot() {
-    BeamModel m;
-    InitProgramModel(m, "3.0.6");
-    m.Header.SpanCount = 10;
-    m.Header.CommonLoad = 0.8;
-    m.Header.CommonLoadHeight = 2.0;
-    m.Header.CommonIo = 80000.0;
-    m.Header.CommonE = 2100.0;
-    m.Header.CommonSpring = 30.0;
+    BeamModel m = MixedLoadBeam({4.5, 5.0, 5.5, 6.0, 4.0, 4.5, 5.0, 5.5, 6.0, 4.0},
+                                {F, S, K, S, S, S, H, S, K, S, F});
     m.Header.OutputUnit = 1;
-    const int conditions[11] = {kSupportFixed,  kSupportSimple, kSupportSpring, kSupportSimple,
-                                kSupportSimple, kSupportSimple, kSupportHinge,  kSupportSimple,
-                                kSupportSpring, kSupportSimple, kSupportFixed};
     for (int s = 1; s <= 11; ++s) {
-        m.Supports[s].Condition = conditions[s - 1];
         for (int j = 0; j < kLoadSlots; ++j) {
-            m.Supports[s].NodeLoads[j] = {j % 2 ? kNodeMoment : kNodeForce, 0.5 + 0.25 * j};
-        }
-    }
-    for (int i = 1; i <= 10; ++i) {
-        MemberRecord& mem = m.Members[i];
-        mem.SpanLength = 4.0 + 0.5 * (i % 5);
-        for (int j = 0; j < kLoadSlots; ++j) {
-            MemberLoad& load = mem.Loads[j];
-            load.LoadType = (i + j) % 6;
-            load.Distance = 0.5;
-            load.Length1 = 1.0;
-            load.Length2 = 1.0;
-            load.Height = 1.5;
-            load.Value = 1.0 + j;
+            SetNodeLoad(m, s, j + 1, j % 2 ? kNodeMoment : kNodeForce, 0.5 + 0.25 * j);
         }
     }
     return m;

@@ -6,9 +6,9 @@
 #include <random>
 #include <sstream>
 
-#include "BeamBuilder.h"
 #include "app/cli/Cli.h"
 #include "model/DataFile.h"
+#include "tests/support/BeamBuilder.h"
 
 namespace kmr {
 namespace {

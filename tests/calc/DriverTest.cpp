@@ -5,8 +5,8 @@
 #include <cmath>
 #include <vector>
 
-#include "BeamBuilder.h"
 #include "calc/Calculation.h"
+#include "tests/support/BeamBuilder.h"
 
 namespace kmr {
 namespace {

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "model/Model.h"
+#include "tests/support/BeamBuilder.h"
 
 namespace kmr::examples {
 
@@ -13,17 +14,6 @@ struct Example {
     std::string file;  // name in examples/
     BeamModel model;
 };
-
-inline void Slot(BeamModel& m, int member, int slot, int type, double value, double distance,
-                 double l1, double l2, double height) {
-    MemberLoad& load = m.Members[member].Loads[slot - 1];
-    load.LoadType = type;
-    load.Value = value;
-    load.Distance = distance;
-    load.Length1 = l1;
-    load.Length2 = l2;
-    load.Height = height;
-}
 
 inline BeamModel NewBeam(int inputUnit, int outputUnit, const std::vector<double>& spans,
                          const std::vector<int>& supports) {
@@ -48,9 +38,10 @@ inline Example ThreeSpanFloorBeam() {
     m.Header.CommonLoad = 0.1;
     m.Header.CommonLoadHeight = 1.0;
     for (int i = 1; i <= 3; ++i) {
-        Slot(m, i, 1, kLoadTrapezoid, 0.75, 0.0, 1.5, double(m.Members[i].SpanLength) - 3.0, 3.0);
+        test::SetLoad(m, i, 1, kLoadTrapezoid, 0.75, 0.0, 1.5,
+                      double(m.Members[i].SpanLength) - 3.0, 3.0);
     }
-    Slot(m, 2, 2, kLoadConcentrated, 3.2, 3.6, 0, 0, 0);
+    test::SetLoad(m, 2, 2, kLoadConcentrated, 3.2, 3.6, 0, 0, 0);
     return {"three-span-floor-beam.KMX", m};
 }
 
@@ -66,9 +57,9 @@ inline Example CantileveredBalconyBeam() {
     }
     m.Header.CommonLoad = 0.37;
     m.Header.CommonLoadHeight = 1.0;
-    Slot(m, 1, 1, kLoadUniform, 6.5, 0.0, 4.5, 0, 2.0);
-    Slot(m, 2, 1, kLoadUniform, 4.8, 0.0, 1.8, 0, 1.5);
-    Slot(m, 2, 2, kLoadConcentrated, 2.5, 1.8, 0, 0, 0);
+    test::SetLoad(m, 1, 1, kLoadUniform, 6.5, 0.0, 4.5, 0, 2.0);
+    test::SetLoad(m, 2, 1, kLoadUniform, 4.8, 0.0, 1.8, 0, 1.5);
+    test::SetLoad(m, 2, 2, kLoadConcentrated, 2.5, 1.8, 0, 0, 0);
     return {"cantilevered-balcony-beam.KMX", m};
 }
 
@@ -101,7 +92,7 @@ inline Example GerberBeamWithHinge() {
     }
     m.Header.CommonLoad = 0.8;
     m.Header.CommonLoadHeight = 2.5;
-    Slot(m, 3, 1, kLoadConcentrated, 4.0, 3.0, 0, 0, 0);
+    test::SetLoad(m, 3, 1, kLoadConcentrated, 4.0, 3.0, 0, 0, 0);
     return {"gerber-beam-with-hinge.KMX", m};
 }
 

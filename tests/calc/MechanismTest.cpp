@@ -6,8 +6,8 @@
 #include <cmath>
 #include <vector>
 
-#include "BeamBuilder.h"
 #include "calc/Validation.h"
+#include "tests/support/BeamBuilder.h"
 
 namespace kmr {
 namespace {

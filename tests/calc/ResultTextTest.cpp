@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "BeamBuilder.h"
+#include "tests/support/BeamBuilder.h"
 
 namespace kmr {
 namespace {

@@ -5,8 +5,8 @@
 #include <cmath>
 #include <random>
 
-#include "BeamBuilder.h"
 #include "calc/Calculation.h"
+#include "tests/support/BeamBuilder.h"
 
 namespace kmr {
 namespace {

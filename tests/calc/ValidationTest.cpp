@@ -7,7 +7,7 @@
 #include <limits>
 #include <string>
 
-#include "BeamBuilder.h"
+#include "tests/support/BeamBuilder.h"
 
 namespace kmr {
 namespace {

@@ -10,16 +10,7 @@
 namespace kmr {
 namespace {
 
-using test::CellOf;
-using test::ExpectContentBetweenRules;
-using test::FindTexts;
-using test::Found;
-using test::kDrift;
-using test::MakeSpans;
-using test::ReportOf;
-using test::SetLoad;
-using test::SetNodeLoad;
-using test::U;
+using namespace kmr::test;
 
 // Member-load table columns (2.0 cm each from 2.5 cm) and node-load table
 // columns (2.0 then 1.5 cm).

@@ -14,11 +14,7 @@
 namespace kmr {
 namespace {
 
-using test::MakeSpans;
-using test::OpsOf;
-using test::SetLoad;
-using test::SetNodeLoad;
-using test::U;
+using namespace kmr::test;
 
 constexpr double kX0 = 2.2 + 0.5;
 constexpr double kW = 1.57;

@@ -1,5 +1,5 @@
-// Helpers of the report-section tests: beam models, a report run, and
-// searches through the recorded display lists.
+// Helpers of the report-section tests: beam models (from the shared
+// builders), a report run, and searches through the recorded display lists.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -13,39 +13,9 @@
 #include "model/Model.h"
 #include "report/PageDocument.h"
 #include "report/ReportRun.h"
+#include "tests/support/BeamBuilder.h"
 
 namespace kmr::test {
-
-// A new model of n spans of the given length, simple supports, E and Io set,
-// no common load, every load slot empty, input and output unit t.
-inline BeamModel MakeSpans(int n, double span = 6.0) {
-    BeamModel m;
-    InitProgramModel(m, "3.0.6");
-    m.Header.SpanCount = n;
-    m.Header.CommonLoadOff = 1;
-    for (int i = 1; i <= n; ++i) {
-        m.Members[i].SpanLength = span;
-        m.Members[i].E = 2100.0;
-        m.Members[i].Io = 100000.0;
-    }
-    return m;
-}
-
-inline void SetLoad(BeamModel& m, int member, int slot, int type, double value, double distance,
-                    double l1 = 0, double l2 = 0, double height = 1.0) {
-    MemberLoad& load = m.Members[member].Loads[slot - 1];
-    load.LoadType = type;
-    load.Value = value;
-    load.Distance = distance;
-    load.Length1 = l1;
-    load.Length2 = l2;
-    load.Height = height;
-}
-
-inline void SetNodeLoad(BeamModel& m, int support, int slot, int type, double value) {
-    m.Supports[support].NodeLoads[slot - 1].LoadType = type;
-    m.Supports[support].NodeLoads[slot - 1].Value = value;
-}
 
 // Every member-load and node-load slot of the model in use.
 inline void LoadEverySlot(BeamModel& m) {

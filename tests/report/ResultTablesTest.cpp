@@ -9,14 +9,7 @@
 namespace kmr {
 namespace {
 
-using test::CellOf;
-using test::ExpectContentBetweenRules;
-using test::FindTexts;
-using test::Found;
-using test::kDrift;
-using test::MakeSpans;
-using test::ReportOf;
-using test::U;
+using namespace kmr::test;
 
 // Column boundaries (page units) of the three tables of a group, from
 // x0 = left margin + 0.3 = 2.5 cm.

@@ -18,17 +18,10 @@
 #include "edit/EditorCore.h"
 #include "edit/LoadPictures.h"
 #include "edit/NumberField.h"
+#include "edit/PageParts.h"
 
 namespace kmr::ui {
 namespace {
-
-QLabel* Text(QWidget* parent, const QString& text, int x, int y, const char* name = nullptr) {
-    auto* l = new QLabel(text, parent);
-    if (name) l->setObjectName(QString::fromLatin1(name));
-    l->move(x, y);
-    l->adjustSize();
-    return l;
-}
 
 QGroupBox* Group(QWidget* parent, const QString& title, const QRect& r) {
     auto* g = new QGroupBox(title, parent);
@@ -70,20 +63,20 @@ CommonPage::CommonPage(EditorCore& core, QWidget* area) : core_(core) {
 void CommonPage::BuildLoadGroup(QWidget* area) {
     kmr::ModelHeader& h = core_.State().Model.Header;
     QGroupBox* g = Group(area, QStringLiteral("部材荷重"), QRect(4, 2, 290, 150));
-    Text(g, QStringLiteral("ここで設定する荷重は、全部材に影響します。"), 10, 20);
-    Text(g, QStringLiteral("等分布荷重"), 10, 48);
+    MakeLabel(g, QStringLiteral("ここで設定する荷重は、全部材に影響します。"), 10, 20);
+    MakeLabel(g, QStringLiteral("等分布荷重"), 10, 48);
     comm_[1] = new NumberField(g, QStringLiteral("MmComm1"), 5, true, 1);
     comm_[1]->setGeometry(76, 44, 56, 21);
     comm_[1]->setToolTip(QStringLiteral("値＜｜1000(t/cm2) or 10000(kN/cm2)｜"));
     core_.BindField(comm_[1], limits::CommonLoad, true, [&h](double v) { h.CommonLoad = v; });
-    unitLabel_[2] = Text(g, QStringLiteral("(t/m2)"), 136, 48, "LabelTanni2");
-    Text(g, QStringLiteral("荷重高さ"), 10, 76);
+    unitLabel_[2] = MakeLabel(g, QStringLiteral("(t/m2)"), 136, 48, "LabelTanni2");
+    MakeLabel(g, QStringLiteral("荷重高さ"), 10, 76);
     comm_[2] = new NumberField(g, QStringLiteral("MmComm2"), 5, false, 2);
     comm_[2]->setGeometry(76, 72, 56, 21);
     comm_[2]->setToolTip(QStringLiteral("最大値＜100(m)"));
     core_.BindField(comm_[2], limits::CommonHeight, true,
                     [&h](double v) { h.CommonLoadHeight = v; });
-    Text(g, QStringLiteral("(m)"), 136, 76);
+    MakeLabel(g, QStringLiteral("(m)"), 136, 76);
     notUsed_ = new QCheckBox(QStringLiteral("この荷重を使用しない"), g);
     notUsed_->setObjectName(QStringLiteral("CheckBox1"));
     notUsed_->move(10, 112);
@@ -116,7 +109,8 @@ void CommonPage::BuildSectionGroup(QWidget* area) {
     kmr::ModelHeader& h = core_.State().Model.Header;
     QGroupBox* g =
         Group(area, QStringLiteral("断面２次モーメント・ヤング係数"), QRect(298, 2, 408, 192));
-    Text(g, QStringLiteral("ここで指定する数値は、値が設定されていない部材に用います。"), 10, 18);
+    MakeLabel(g, QStringLiteral("ここで指定する数値は、値が設定されていない部材に用います。"), 10,
+              18);
     BuildIoGroup(g);
 
     QGroupBox* e = Group(g, QStringLiteral("ヤング係数"), QRect(262, 36, 140, 74));
@@ -124,7 +118,7 @@ void CommonPage::BuildSectionGroup(QWidget* area) {
     comm_[6]->setGeometry(8, 18, 74, 21);
     comm_[6]->setToolTip(QStringLiteral("最大値＜1E+6(t/cm2) or 1E+7(kN/cm2)"));
     core_.BindField(comm_[6], limits::CommonE, true, [&h](double v) { h.CommonE = v; });
-    unitLabel_[3] = Text(e, QStringLiteral("(t/cm2)"), 86, 22, "LabelTanni3");
+    unitLabel_[3] = MakeLabel(e, QStringLiteral("(t/cm2)"), 86, 22, "LabelTanni3");
     QPushButton* allE =
         MakeButton(e, "BtnAllSetE", QStringLiteral("全部材を変更"), QRect(6, 44, 80, 24),
                    QStringLiteral("入力値をすべて変更します"));
@@ -138,7 +132,7 @@ void CommonPage::BuildSectionGroup(QWidget* area) {
     comm_[7]->setGeometry(8, 18, 60, 21);
     comm_[7]->setToolTip(QStringLiteral("値＜1000(t/cm) or 10000(kN/cm)"));
     core_.BindField(comm_[7], limits::CommonSpring, true, [&h](double v) { h.CommonSpring = v; });
-    unitLabel_[4] = Text(k, QStringLiteral("(t/cm)"), 72, 22, "LabelTanni4");
+    unitLabel_[4] = MakeLabel(k, QStringLiteral("(t/cm)"), 72, 22, "LabelTanni4");
     QPushButton* allK =
         MakeButton(k, "BtnAllSetBane", QStringLiteral("全部材を変更する"), QRect(6, 44, 128, 24),
                    QStringLiteral("入力値をすべて変更します"));
@@ -158,7 +152,7 @@ void CommonPage::BuildIoGroup(QWidget* parent) {
     comm_[3]->setGeometry(96, 18, 100, 21);
     comm_[3]->setToolTip(QStringLiteral("最大値＜1E+10(cm4)"));
     core_.BindField(comm_[3], limits::CommonIo, true, [&h](double v) { h.CommonIo = v; });
-    Text(g, QStringLiteral("(cm4)"), 200, 22);
+    MakeLabel(g, QStringLiteral("(cm4)"), 200, 22);
     ioSize_ = new QRadioButton(QStringLiteral("梁断面サイズ指定"), g);
     ioSize_->setObjectName(QStringLiteral("RadioIo2"));
     ioSize_->setProperty("Tag", 1);
@@ -170,21 +164,21 @@ void CommonPage::BuildIoGroup(QWidget* parent) {
                      [this] { RadioIo1Click(1); });
 
     const auto computed = [this] { ShowComputedIo(false); };
-    Text(g, QStringLiteral("梁幅"), 24, 70);
+    MakeLabel(g, QStringLiteral("梁幅"), 24, 70);
     comm_[4] = new NumberField(g, QStringLiteral("MmComm4"), 5, false, 4);
     comm_[4]->setGeometry(54, 66, 48, 21);
     core_.BindField(
         comm_[4], limits::CommonSize, true, [&h](double v) { h.CommonB = v; }, computed);
-    Text(g, QStringLiteral("(cm)"), 104, 70);
-    Text(g, QStringLiteral("梁せい"), 134, 70);
+    MakeLabel(g, QStringLiteral("(cm)"), 104, 70);
+    MakeLabel(g, QStringLiteral("梁せい"), 134, 70);
     comm_[5] = new NumberField(g, QStringLiteral("MmComm5"), 5, false, 5);
     comm_[5]->setGeometry(172, 66, 48, 21);
     core_.BindField(
         comm_[5], limits::CommonSize, true, [&h](double v) { h.CommonD = v; }, computed);
-    Text(g, QStringLiteral("(cm)"), 222, 70);
+    MakeLabel(g, QStringLiteral("(cm)"), 222, 70);
     for (int i : {4, 5}) comm_[i]->setToolTip(QStringLiteral("最大値＜1000(cm)"));
 
-    Text(g, QStringLiteral("I o="), 24, 98);
+    MakeLabel(g, QStringLiteral("I o="), 24, 98);
     shape1_ = new QFrame(g);
     shape1_->setObjectName(QStringLiteral("Shape1"));
     shape1_->setFrameShape(QFrame::Box);
@@ -196,7 +190,7 @@ void CommonPage::BuildIoGroup(QWidget* parent) {
     labelIo2_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     labelIo2_->setAutoFillBackground(true);
     labelIo2_->setGeometry(1, 1, 114, 19);
-    Text(g, QStringLiteral("(cm4)"), 176, 98);
+    MakeLabel(g, QStringLiteral("(cm4)"), 176, 98);
     QPushButton* all =
         MakeButton(g, "BtnAllSetIo", QStringLiteral("全部材を変更する"), QRect(118, 120, 128, 24),
                    QStringLiteral("入力値をすべて変更します"));

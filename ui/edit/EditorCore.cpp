@@ -61,17 +61,11 @@ QString EditorCore::SpanText(int member) const {
 }
 
 bool EditorCore::Run(const std::function<void()>& body) {
-    try {
-        body();
-        return true;
-    } catch (const std::exception& e) {
-        ShowError(QString::fromUtf8(e.what()));
-    }
-    return false;
+    return RunShowingErrors(dialogs_, body);
 }
 
 void EditorCore::ShowError(const QString& text) {
-    dialogs_.Message(MsgKind::Error, text, int(Button::OK));
+    ShowErrorMessage(dialogs_, text);
 }
 
 bool EditorCore::Validate(int mode) {

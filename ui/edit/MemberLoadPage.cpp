@@ -4,63 +4,37 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
-#include <QTabBar>
 
 #include "UserDialogs.h"
 #include "WindowState.h"
 #include "dialogs/Dialogs.h"
 #include "edit/EditRules.h"
 #include "edit/EditorCore.h"
-#include "edit/LoadPictures.h"
 #include "edit/NumberField.h"
 
 namespace kmr::ui {
 namespace {
 
-constexpr int kSlotPitch = 136;
-constexpr int kSlotWidth = 130;
 const char* const kFieldLabels[5] = {"荷重 WP", "距離 Ｌ", "長さ Ｌ1", "長さ Ｌ2", "高さ  Ｈ"};
-
-QLabel* Text(QWidget* parent, const QString& text, int x, int y) {
-    auto* l = new QLabel(text, parent);
-    l->move(x, y);
-    l->adjustSize();
-    return l;
-}
 
 }  // namespace
 
-MemberLoadPage::MemberLoadPage(EditorCore& core, QWidget* area) : core_(core) {
-    tabs_ = new QTabBar(area);
-    tabs_->setObjectName(QStringLiteral("TabGirLoad"));
-    tabs_->setGeometry(4, 2, 700, 24);
-    tabs_->setExpanding(false);
-    QObject::connect(tabs_, &QTabBar::currentChanged, core_.Context(),
-                     [this](int index) { core_.TabGirLoadChange(index); });
-    label54_ = Text(area, QString(), 12, 32);
-    label54_->setObjectName(QStringLiteral("Label54"));
-    QFont bold = label54_->font();
-    bold.setBold(true);
-    label54_->setFont(bold);
-    label54_->setFixedWidth(70);
-    Text(area, QStringLiteral("単位： 分布荷重Ｗ：[(t/m2)(kN/m2)]   集中Ｐ：[(t)(kN)]"), 90, 32);
-    Text(area, QStringLiteral("長さL･高さH:[m]"), 560, 32);
+MemberLoadPage::MemberLoadPage(EditorCore& core, QWidget* area)
+    : core_(core),
+      tabs_(area, QStringLiteral("TabGirLoad"), QStringLiteral("Label54"), core.Context(),
+            [&core](int index) { core.TabGirLoadChange(index); }) {
+    MakeLabel(area, QStringLiteral("単位： 分布荷重Ｗ：[(t/m2)(kN/m2)]   集中Ｐ：[(t)(kN)]"), 90,
+              32);
+    MakeLabel(area, QStringLiteral("長さL･高さH:[m]"), 560, 32);
     for (int j = 1; j <= kmr::kLoadSlots; ++j) BuildSlot(area, j);
 }
 
 void MemberLoadPage::BuildSlot(QWidget* area, int j) {
     Slot& s = slots_[static_cast<std::size_t>(j)];
-    s.box = new QGroupBox(QStringLiteral("部材荷重 - No.%1").arg(j), area);
-    s.box->setObjectName(QStringLiteral("GroupGirLd%1").arg(j));
-    s.box->setGeometry(14 + kSlotPitch * (j - 1), 50, kSlotWidth, 248);
-    s.type = new QComboBox(s.box);
-    s.type->setObjectName(QStringLiteral("ComboGirLdTp%1").arg(j));
-    s.type->setProperty("Tag", j);
-    s.type->addItems(MemberLoadTypeItems());
-    s.type->setCurrentIndex(kmr::kLoadNone);
-    s.type->setGeometry(6, 18, 70, 22);
-    QObject::connect(s.type, &QComboBox::activated, core_.Context(),
-                     [this, j](int index) { ComboGirLdTp1Change(j, index); });
+    s.box = MakeSlotBox(area, QStringLiteral("部材荷重"), QStringLiteral("GroupGirLd"), j, 248);
+    s.type = MakeSlotTypeBox(s.box, QStringLiteral("ComboGirLdTp"), j, MemberLoadTypeItems(),
+                             kmr::kLoadNone, core_.Context(),
+                             [this, j](int index) { ComboGirLdTp1Change(j, index); });
     s.fullSpan = new QPushButton(QStringLiteral("全ｽﾊﾟﾝ"), s.box);
     s.fullSpan->setObjectName(QStringLiteral("Btn%1").arg(j));
     s.fullSpan->setProperty("Tag", j);
@@ -70,7 +44,7 @@ void MemberLoadPage::BuildSlot(QWidget* area, int j) {
                      [this, j] { Btn1Click(j); });
     for (int k = 1; k <= 5; ++k) {
         const std::size_t i = static_cast<std::size_t>(k - 1);
-        s.labels[i] = Text(s.box, QString::fromUtf8(kFieldLabels[i]), 6, 52 + 24 * (k - 1));
+        s.labels[i] = MakeLabel(s.box, QString::fromUtf8(kFieldLabels[i]), 6, 52 + 24 * (k - 1));
         s.labels[i]->setObjectName(QStringLiteral("Label%1").arg(100 * j + k));
         auto* f = new NumberField(s.box, QStringLiteral("MmGir%1%2").arg(j).arg(k), 7, k == 1, j);
         f->setGeometry(60, 48 + 24 * (k - 1), 64, 21);
@@ -79,28 +53,20 @@ void MemberLoadPage::BuildSlot(QWidget* area, int j) {
         core_.BindLoadField(f, k == 1 ? limits::LoadValue : limits::LoadLength);
         s.fields[i] = f;
     }
-    s.picture = new QLabel(s.box);
-    s.picture->setObjectName(QStringLiteral("ImageGirLd%1").arg(j));
-    s.picture->setGeometry(5, 172, kLoadPictureWidth, kLoadPictureHeight);
+    s.picture = MakeSlotPicture(s.box, QStringLiteral("ImageGirLd"), j, 172);
     ApplyMemberLoadType(j);
 }
 
 void MemberLoadPage::BuildLoadTabs(int spanCount) {
-    const QSignalBlocker block(tabs_);
-    while (tabs_->count() > 0) tabs_->removeTab(0);
-    for (const QString& t : LoadTabTexts(1, spanCount)) tabs_->addTab(t);
+    tabs_.Build(1, spanCount);
 }
 
 void MemberLoadPage::SelectTab(int member) {
-    {
-        const QSignalBlocker block(tabs_);
-        tabs_->setCurrentIndex(member - 1);
-    }
-    label54_->setText(TabText(member - 1));
+    tabs_.Select(member);
 }
 
 QString MemberLoadPage::TabText(int index) const {
-    return tabs_->tabText(index);
+    return tabs_.Text(index);
 }
 
 void MemberLoadPage::ShowMemberLoads(int m) {
@@ -108,12 +74,8 @@ void MemberLoadPage::ShowMemberLoads(int m) {
     for (int j = 1; j <= kmr::kLoadSlots; ++j) {
         const Slot& s = slots_[static_cast<std::size_t>(j)];
         const kmr::MemberLoad& l = r.Loads[static_cast<std::size_t>(j - 1)];
-        {
-            const QSignalBlocker block(s.type);
-            s.type->setCurrentIndex(
-                kmr::IsMemberLoadCode(l.LoadType) || l.LoadType == kmr::kLoadNone ? l.LoadType
-                                                                                  : -1);
-        }
+        ShowSlotType(s.type, l.LoadType,
+                     kmr::IsMemberLoadCode(l.LoadType) || l.LoadType == kmr::kLoadNone);
         ApplyMemberLoadType(j);
         const double values[5] = {l.Value, l.Distance, l.Length1, l.Length2, l.Height};
         for (std::size_t k = 0; k < 5; ++k) s.fields[k]->ShowValue(values[k]);
@@ -131,8 +93,7 @@ void MemberLoadPage::ApplyMemberLoadType(int slot) {
     }
     s.fullSpan->setEnabled(use.fullSpan);
     const int picture = MemberLoadPicture(type);
-    s.picture->setPixmap(core_.LoadPicture(picture));
-    s.picture->setProperty("Picture", picture);
+    ShowSlotPicture(s.picture, core_.LoadPicture(picture), picture);
 }
 
 std::array<MemberSlotTexts, kmr::kLoadSlots> MemberLoadPage::Texts() const {

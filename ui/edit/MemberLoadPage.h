@@ -7,12 +7,12 @@
 #include <array>
 
 #include "edit/LoadSlots.h"
+#include "edit/PageParts.h"
 
 class QComboBox;
 class QGroupBox;
 class QLabel;
 class QPushButton;
-class QTabBar;
 class QWidget;
 
 namespace kmr::ui {
@@ -52,8 +52,7 @@ class MemberLoadPage {
     void WriteSlabFields(int slot, const QString& spanText);
 
     EditorCore& core_;
-    QTabBar* tabs_ = nullptr;
-    QLabel* label54_ = nullptr;
+    LoadTabRow tabs_;
     std::array<Slot, 6> slots_{};  // 1..5
 };
 

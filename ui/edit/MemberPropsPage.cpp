@@ -11,6 +11,7 @@
 #include "edit/EditRules.h"
 #include "edit/EditorCore.h"
 #include "edit/NumberField.h"
+#include "edit/PageParts.h"
 
 namespace kmr::ui {
 namespace {
@@ -22,13 +23,6 @@ QString MemberCaption(int n) {
     QString digits = QString::number(n);
     for (QChar& c : digits) c = QChar(c.unicode() - u'0' + 0xFF10);
     return QStringLiteral("部材[") + digits + QStringLiteral("]");
-}
-
-QLabel* Text(QWidget* parent, const QString& text, int x, int y) {
-    auto* l = new QLabel(text, parent);
-    l->move(x, y);
-    l->adjustSize();
-    return l;
 }
 
 }  // namespace
@@ -44,18 +38,18 @@ void MemberPropsPage::Build(QWidget* area, int n) {
     f.box->setObjectName(QStringLiteral("BuzaiSeino%1").arg(n));
     f.box->setGeometry(2 + 140 * ((n - 1) % 5), n <= 5 ? 4 : 147, 136, 140);
 
-    Text(f.box, QStringLiteral("Io"), 6, 20);
+    MakeLabel(f.box, QStringLiteral("Io"), 6, 20);
     f.io = new NumberField(f.box, QStringLiteral("MmGirIo%1").arg(n), 12, false, n);
     f.io->setGeometry(22, 16, 76, 21);
     f.io->setToolTip(QStringLiteral("大値＜1E+12(cm4)"));
     core_.BindField(f.io, limits::MemberIo, false, [&r](double v) { r.Io = v; });
-    Text(f.box, QStringLiteral("(cm4)"), 100, 20);
+    MakeLabel(f.box, QStringLiteral("(cm4)"), 100, 20);
 
-    Text(f.box, QStringLiteral("B(cm)"), 8, 40);
+    MakeLabel(f.box, QStringLiteral("B(cm)"), 8, 40);
     f.b = new NumberField(f.box, QStringLiteral("MmGirB%1").arg(n), 10, false, n);
     f.b->setGeometry(6, 54, 58, 20);
     core_.BindField(f.b, limits::MemberSize, false, [&r](double v) { r.B = v; });
-    Text(f.box, QStringLiteral("D(cm)"), 72, 40);
+    MakeLabel(f.box, QStringLiteral("D(cm)"), 72, 40);
     f.d = new NumberField(f.box, QStringLiteral("MmGirD%1").arg(n), 10, false, n);
     f.d->setGeometry(70, 54, 58, 20);
     core_.BindField(f.d, limits::MemberSize, false, [&r](double v) { r.D = v; });
@@ -79,7 +73,7 @@ void MemberPropsPage::Build(QWidget* area, int n) {
     QObject::connect(list, &QPushButton::clicked, core_.Context(),
                      [this, n] { BtnYngSelClick(n); });
 
-    Text(f.box, QStringLiteral("ﾔﾝｸﾞ係数"), 8, 102);
+    MakeLabel(f.box, QStringLiteral("ﾔﾝｸﾞ係数"), 8, 102);
     f.e = new NumberField(f.box, QStringLiteral("MmGirE%1").arg(n), 9, false, n);
     f.e->setGeometry(6, 116, 76, 20);
     f.e->setToolTip(QStringLiteral("最大値＜1E+6(t/cm2) or 1E+7(kN/cm2)"));

@@ -7,10 +7,10 @@
 #include <array>
 
 #include "edit/LoadSlots.h"
+#include "edit/PageParts.h"
 
 class QComboBox;
 class QLabel;
-class QTabBar;
 class QWidget;
 
 namespace kmr::ui {
@@ -42,8 +42,7 @@ class NodeLoadPage {
     void BuildSlot(QWidget* area, int j);
 
     EditorCore& core_;
-    QTabBar* tabs_ = nullptr;
-    QLabel* label55_ = nullptr;
+    LoadTabRow tabs_;
     std::array<Slot, 6> slots_{};  // 1..5
 };
 

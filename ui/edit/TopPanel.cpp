@@ -9,19 +9,12 @@
 #include "edit/EditorCore.h"
 #include "edit/LoadSlots.h"
 #include "edit/NumberField.h"
+#include "edit/PageParts.h"
 
 namespace kmr::ui {
 namespace {
 
 constexpr int kPitch = 60;
-
-QLabel* MakeLabel(QWidget* parent, const QString& text, int x, int y, const char* name = nullptr) {
-    auto* l = new QLabel(text, parent);
-    if (name) l->setObjectName(QString::fromLatin1(name));
-    l->move(x, y);
-    l->adjustSize();
-    return l;
-}
 
 }  // namespace
 

@@ -1,4 +1,5 @@
-// Small helpers that set up beam models for the calculation tests.
+// Beam models built in code for the tests and benchmarks of every layer:
+// plain C++ over the model, so the sanitizer build uses them too.
 #pragma once
 
 #include <initializer_list>
@@ -32,6 +33,13 @@ inline BeamModel MakeBeam(const std::vector<double>& spans, const std::vector<in
     return m;
 }
 
+// n spans of the given length with the conditions InitProgramModel leaves,
+// E 2100 t/cm2, Io 1e5 cm4, no common load, every load slot empty.
+inline BeamModel MakeSpans(int n, double span = 6.0) {
+    return MakeBeam(std::vector<double>(static_cast<std::size_t>(n), span), {});
+}
+
+// Load slot `slot` (1..5) of member `member`.
 inline void SetLoad(BeamModel& m, int member, int slot, int type, double value, double distance,
                     double l1 = 0, double l2 = 0, double height = 1.0) {
     MemberLoad& load = m.Members[member].Loads[slot - 1];
@@ -54,6 +62,30 @@ inline void SetCommonLoad(BeamModel& m, double w, double h = 1.0) {
     m.Header.CommonLoadOff = 0;
     m.Header.CommonLoad = w;
     m.Header.CommonLoadHeight = h;
+}
+
+// The benchmark beams: the spans (m) on the support conditions, the common
+// load 0.8·scale over 2 m, common Io 80000 cm4, E 2100 t/cm2 and spring
+// 30 t/cm, and in load slot j (0..4) of member i the shape (i + j) % 6 of
+// 1 + j·scale at 0.5 m, lengths 1 m and 1 m, height 1.5 m.
+inline BeamModel MixedLoadBeam(const std::vector<double>& spans, const std::vector<int>& conditions,
+                               double scale = 1.0) {
+    BeamModel m;
+    InitProgramModel(m, "3.0.6");
+    m.Header.SpanCount = int(spans.size());
+    m.Header.CommonLoad = 0.8 * scale;
+    m.Header.CommonLoadHeight = 2.0;
+    m.Header.CommonIo = 80000.0;
+    m.Header.CommonE = 2100.0;
+    m.Header.CommonSpring = 30.0;
+    for (std::size_t s = 0; s < conditions.size(); ++s) m.Supports[s + 1].Condition = conditions[s];
+    for (int i = 1; i <= int(spans.size()); ++i) {
+        m.Members[i].SpanLength = spans[static_cast<std::size_t>(i - 1)];
+        for (int j = 0; j < kLoadSlots; ++j) {
+            SetLoad(m, i, j + 1, (i + j) % 6, 1.0 + j * scale, 0.5, 1.0, 1.0, 1.5);
+        }
+    }
+    return m;
 }
 
 }  // namespace kmr::test
