@@ -39,18 +39,20 @@ TopPanel::TopPanel(EditorCore& core, QWidget* panel) : core_(core) {
     BuildFields(panel);
 }
 
+// The rows are made one after the other, so that Tab walks along a row:
+// the span lengths, then the support conditions, then the springs.
 void TopPanel::BuildFields(QWidget* panel) {
     kmr::BeamModel& model = core_.State().Model;
-    for (int n = 1; n <= kmr::kMaxSupports; ++n) {
+    for (int n = 1; n <= kmr::kMaxSpans; ++n) {
         const std::size_t i = static_cast<std::size_t>(n);
-        if (n <= kmr::kMaxSpans) {
-            auto* f = new NumberField(panel, QStringLiteral("MmSpan%1").arg(n), 6, false, n);
-            f->setGeometry(70 + kPitch * (n - 1), 80, 50, 21);
-            f->setToolTip(QStringLiteral("最大スパン長＜100(m)"));
-            core_.BindField(f, limits::Span, false,
-                            [&model, i](double v) { model.Members[i].SpanLength = v; });
-            span_[i] = f;
-        }
+        auto* f = new NumberField(panel, QStringLiteral("MmSpan%1").arg(n), 6, false, n);
+        f->setGeometry(70 + kPitch * (n - 1), 80, 50, 21);
+        f->setToolTip(QStringLiteral("最大スパン長＜100(m)"));
+        core_.BindField(f, limits::Span, false,
+                        [&model, i](double v) { model.Members[i].SpanLength = v; });
+        span_[i] = f;
+    }
+    for (int n = 1; n <= kmr::kMaxSupports; ++n) {
         auto* box = new QComboBox(panel);
         box->setObjectName(QStringLiteral("ComboSiten%1").arg(n));
         box->setProperty("Tag", n);
@@ -58,8 +60,10 @@ void TopPanel::BuildFields(QWidget* panel) {
         box->setGeometry(46 + kPitch * (n - 1), 108, 57, 21);
         QObject::connect(box, &QComboBox::activated, core_.Context(),
                          [this, n](int index) { core_.ComboSiten1Change(n, index); });
-        condition_[i] = box;
-
+        condition_[static_cast<std::size_t>(n)] = box;
+    }
+    for (int n = 1; n <= kmr::kMaxSupports; ++n) {
+        const std::size_t i = static_cast<std::size_t>(n);
         auto* f = new NumberField(panel, QStringLiteral("MmBane%1").arg(n), 5, false, n);
         f->setGeometry(46 + kPitch * (n - 1), 131, 57, 21);
         f->setToolTip(QStringLiteral("値＜1000(t/cm) or 10000(kN/cm)"));

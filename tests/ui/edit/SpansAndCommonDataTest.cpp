@@ -54,6 +54,24 @@ TEST_F(SpansAndCommonData, FieldsSitOnTheSpanPitchOfTheDiagram) {
     EXPECT_EQ(Base(Edit("MmGirB10")), QColor(255, 255, 128));
 }
 
+TEST_F(SpansAndCommonData, TabWalksAlongEachRowOfTheTopPanel) {
+    QStringList order;
+    QWidget* w = Edit("MmSpan1");
+    for (int steps = 0; steps < 500 && order.size() < 32; ++steps, w = w->nextInFocusChain()) {
+        const QString name = w->objectName();
+        if (name.startsWith(QLatin1String("MmSpan")) ||
+            name.startsWith(QLatin1String("ComboSiten")) ||
+            name.startsWith(QLatin1String("MmBane"))) {
+            if (!order.contains(name)) order << name;
+        }
+    }
+    QStringList expected;
+    for (int n = 1; n <= 10; ++n) expected << QStringLiteral("MmSpan%1").arg(n);
+    for (int n = 1; n <= 11; ++n) expected << QStringLiteral("ComboSiten%1").arg(n);
+    for (int n = 1; n <= 11; ++n) expected << QStringLiteral("MmBane%1").arg(n);
+    EXPECT_EQ(order.join(u' ').toStdString(), expected.join(u' ').toStdString());
+}
+
 TEST_F(SpansAndCommonData, TypingIsLimitedToTheFieldLengthAndFiltered) {
     QLineEdit* span = Edit("MmSpan1");
     span->clear();
