@@ -1,9 +1,11 @@
 #include "AboutBox.h"
 
 #include <QFrame>
+#include <QGuiApplication>
 #include <QIcon>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 
 #include "AppFonts.h"
 #include "Resources.h"
@@ -33,6 +35,10 @@ TAboutBoxF::TAboutBoxF(const QString& versionText, QWidget* parent) : QDialog(pa
     setFont(PGothicFont(12));
     setFixedSize(304, 204);
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
+    // Centred on the screen, not on the main window.
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        move(screen->availableGeometry().center() - rect().center());
+    }
 
     auto* panel = new QFrame(this);
     panel->setObjectName(QStringLiteral("Panel1"));

@@ -4,9 +4,11 @@
 #include <QDate>
 #include <QDir>
 #include <QFile>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLocale>
 #include <QPushButton>
+#include <QScreen>
 #include <QSettings>
 #include <QStatusBar>
 #include <QTabWidget>
@@ -237,6 +239,8 @@ TEST_F(MainWindowTest, AboutBoxShowsNameAndVersion) {
         sub = d.findChild<QLabel*>("ProductNameSub")->text();
         okDefault = d.findChild<QPushButton*>("OKButton")->isDefault();
         EXPECT_EQ(d.size(), QSize(304, 204));
+        EXPECT_EQ(d.geometry().center(),
+                  QGuiApplication::primaryScreen()->availableGeometry().center());
         return 1;
     };
     Action("About1")->trigger();

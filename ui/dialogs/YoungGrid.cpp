@@ -130,6 +130,9 @@ void YoungGrid::SelectCell(int col, int row) {
 }
 
 void YoungGrid::FinishEditing() {
+    // A click outside the grid may already have committed and closed the
+    // editor; only an editor that is still open is committed here.
+    if (state() != QAbstractItemView::EditingState) return;
     if (QLineEdit* edit = delegate_->open) {
         emit delegate_->commitData(edit);
         emit delegate_->closeEditor(edit, QAbstractItemDelegate::NoHint);
