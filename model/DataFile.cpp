@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "model/DataFileText.h"
+#include "model/FileSystem.h"
 
 namespace kmr {
 namespace {
@@ -28,11 +29,11 @@ std::string UpperLastFour(const std::string& path) {
 
 // Reads at most limit bytes of the file.
 std::vector<std::uint8_t> ReadPrefix(const std::string& fileName, std::size_t limit) {
-    errno = 0;
-    FilePtr f(std::fopen(fileName.c_str(), "rb"));
+    int error = 0;
+    FilePtr f(files::OpenForRead(fileName, error));
     if (!f)
         throw DataFileError(DataFileError::Problem::kCannotOpen, fileName,
-                            text::CannotOpen(fileName, errno));
+                            text::CannotOpen(fileName, error));
     std::vector<std::uint8_t> bytes(limit);
     errno = 0;
     const std::size_t got = std::fread(bytes.data(), 1, limit, f.get());

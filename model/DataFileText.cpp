@@ -2,6 +2,8 @@
 
 #include <system_error>
 
+#include "model/FileSystem.h"
+
 namespace kmr::text {
 namespace {
 
@@ -13,6 +15,7 @@ std::string Quoted(const std::string& fileName) {
 
 std::string SystemReason(int error) {
     if (error == 0) return "原因不明のエラー";
+    if (error == files::kNotRegularFile) return "通常のファイルではありません";
     return std::generic_category().message(error);
 }
 

@@ -1,6 +1,7 @@
 // Writing a version-3 file: the image goes to a new temporary file in the
 // target's folder, is flushed and read back byte for byte, and only then
-// replaces the target by a rename. Any failure leaves the target untouched.
+// replaces the target in one step, written through to the disk. Any failure
+// leaves the target untouched.
 #include <cerrno>
 #include <cstdio>
 #include <filesystem>
@@ -9,6 +10,7 @@
 
 #include "model/DataFile.h"
 #include "model/DataFileText.h"
+#include "model/FileSystem.h"
 
 namespace kmr {
 namespace {
@@ -26,22 +28,22 @@ struct WriteFailure {
 
 std::string TemporaryName(const std::string& fileName, unsigned attempt) {
     static std::mt19937 rng{std::random_device{}()};
-    const fs::path target(fileName);
-    const std::string name = "." + target.filename().string() + "." +
+    const fs::path target = files::PathOf(fileName);
+    const std::string name = "." + files::Utf8Of(target.filename()) + "." +
                              std::to_string(rng() % 1000000u + attempt) + ".tmp";
-    return (target.parent_path() / name).string();
+    return files::Utf8Of(target.parent_path() / files::PathOf(name));
 }
 
 // Creates a file that did not exist before ("x": never reuses another's file).
 std::FILE* CreateTemporary(const std::string& fileName, std::string& tempName) {
     for (unsigned attempt = 0; attempt < 100; ++attempt) {
         const std::string candidate = TemporaryName(fileName, attempt);
-        errno = 0;
-        if (std::FILE* f = std::fopen(candidate.c_str(), "wbx")) {
+        int error = 0;
+        if (std::FILE* f = files::CreateNew(candidate, error)) {
             tempName = candidate;  // ours from now on, removed on failure
             return f;
         }
-        if (errno != EEXIST) Fail(errno);
+        if (error != EEXIST) Fail(error);
     }
     Fail(EEXIST);
 }
@@ -49,18 +51,17 @@ std::FILE* CreateTemporary(const std::string& fileName, std::string& tempName) {
 void WriteAll(std::FILE* f, const std::vector<std::uint8_t>& bytes) {
     errno = 0;
     const std::size_t put = std::fwrite(bytes.data(), 1, bytes.size(), f);
-    const bool flushed = put == bytes.size() && std::fflush(f) == 0;
-    const int error = errno;
-    const bool closed = std::fclose(f) == 0;
-    if (!flushed) Fail(error ? error : ENOSPC);
-    if (!closed) Fail(errno ? errno : EIO);
+    const int writeError = put == bytes.size() ? 0 : (errno ? errno : ENOSPC);
+    const int closeError = files::FlushAndClose(f);
+    if (writeError) Fail(writeError);
+    if (closeError) Fail(closeError);
 }
 
 // Reads the temporary file back: exactly the bytes given, nothing more.
 void Verify(const std::string& tempName, const std::vector<std::uint8_t>& bytes) {
-    errno = 0;
-    std::FILE* f = std::fopen(tempName.c_str(), "rb");
-    if (!f) Fail(errno);
+    int error = 0;
+    std::FILE* f = files::OpenForRead(tempName, error);
+    if (!f) Fail(error);
     std::vector<std::uint8_t> back(bytes.size() + 1);
     const std::size_t got = std::fread(back.data(), 1, back.size(), f);
     std::fclose(f);
@@ -68,31 +69,17 @@ void Verify(const std::string& tempName, const std::vector<std::uint8_t>& bytes)
     if (back != bytes) Fail(EIO);
 }
 
-// A replaced file keeps its permissions (best effort).
-void KeepPermissions(const std::string& fileName, const std::string& tempName) {
-    std::error_code ec;
-    const fs::file_status old = fs::status(fileName, ec);
-    if (ec || !fs::is_regular_file(old)) return;
-    fs::permissions(tempName, old.permissions(), ec);
-}
-
 void Replace(const std::string& tempName, const std::string& fileName) {
-    std::error_code ec;
-    fs::rename(tempName, fileName, ec);
-    if (ec) throw WriteFailure{ec.message()};
+    if (const int error = files::Replace(tempName, fileName)) Fail(error);
 }
 
 // A symbolic link is followed: the file it names is replaced, the link stays.
 std::string ReplacedFile(const std::string& fileName) {
     std::error_code ec;
-    if (!fs::is_symlink(fs::symlink_status(fileName, ec))) return fileName;
-    const fs::path real = fs::canonical(fileName, ec);
-    return ec ? fileName : real.string();
-}
-
-bool ExistsAsFile(const std::string& fileName) {
-    std::error_code ec;
-    return fs::exists(fs::symlink_status(fileName, ec));
+    const fs::path path = files::PathOf(fileName);
+    if (!fs::is_symlink(fs::symlink_status(path, ec))) return fileName;
+    const fs::path real = fs::canonical(path, ec);
+    return ec ? fileName : files::Utf8Of(real);
 }
 
 }  // namespace
@@ -110,14 +97,13 @@ DataFileResult WriteDataFile(const std::string& path, const BeamModel& model) {
         std::FILE* f = CreateTemporary(target, tempName);
         WriteAll(f, bytes);
         Verify(tempName, bytes);
-        KeepPermissions(target, tempName);
+        files::CopyPermissions(target, tempName);  // a replaced file keeps them
         Replace(tempName, target);
     } catch (const WriteFailure& failure) {
-        std::error_code ignored;
-        if (!tempName.empty()) fs::remove(tempName, ignored);
+        if (!tempName.empty()) files::Remove(tempName);
         throw DataFileError(
             DataFileError::Problem::kCannotWrite, result.fileName,
-            text::CannotWrite(result.fileName, failure.reason, ExistsAsFile(result.fileName)));
+            text::CannotWrite(result.fileName, failure.reason, files::Exists(result.fileName)));
     }
     return result;
 }

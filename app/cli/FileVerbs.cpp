@@ -5,6 +5,7 @@
 #include "app/cli/CliModel.h"
 #include "app/cli/Json.h"
 #include "app/cli/Verbs.h"
+#include "model/FileSystem.h"
 
 namespace kmr::cli {
 namespace {
@@ -37,9 +38,9 @@ bool ParseConvert(const std::vector<std::string>& args, ConvertOptions& o, std::
 }
 
 std::string TargetName(const std::string& oldFile, const std::string& outputDir) {
-    const fs::path old(oldFile);
-    const fs::path dir = outputDir.empty() ? old.parent_path() : fs::path(outputDir);
-    return (dir / old.stem()).string() + ".KMX";
+    const fs::path old = files::PathOf(oldFile);
+    const fs::path dir = outputDir.empty() ? old.parent_path() : files::PathOf(outputDir);
+    return files::Utf8Of(dir / old.stem()) + ".KMX";
 }
 
 bool ConvertOne(const std::string& oldFile, const ConvertOptions& o, std::ostream& out,
@@ -53,8 +54,7 @@ bool ConvertOne(const std::string& oldFile, const ConvertOptions& o, std::ostrea
     FileKind kind = FileKind::Version1;
     if (!ReadModelFile(oldFile, model, kind, err)) return false;
     const std::string target = TargetName(oldFile, o.outputDir);
-    std::error_code ec;
-    if (!o.force && fs::exists(fs::symlink_status(target, ec))) {
+    if (!o.force && files::Exists(target)) {
         err << "plovkmr: ファイル「" << target
             << "」は既にあります。上書きするには --force を指定してください。\n";
         return false;
