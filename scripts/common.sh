@@ -10,6 +10,7 @@ KMR_PACKAGES=(
     qt6-base-dev qt6-base-dev-tools libgl-dev libxkbcommon-dev
     fonts-ipafont-gothic fonts-ipafont-mincho
     poppler-utils xvfb xauth
+    g++-mingw-w64-x86-64 wine wine64
 )
 
 kmr_install_packages() {

@@ -46,7 +46,11 @@
 
 #include <stdint.h>
 
-#if defined(KMRENGINE_BUILDING)
+/* Exported under their own names; callers need no import declaration (the
+ * import library resolves the calls on Windows). */
+#if defined(KMRENGINE_BUILDING) && defined(_WIN32)
+#define KMRENGINE_API __declspec(dllexport)
+#elif defined(KMRENGINE_BUILDING)
 #define KMRENGINE_API __attribute__((visibility("default")))
 #else
 #define KMRENGINE_API

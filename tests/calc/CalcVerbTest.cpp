@@ -27,7 +27,8 @@ class CalcVerb : public ::testing::Test {
         std::filesystem::remove_all(dir_, ec);
     }
     std::string Write(const std::string& name, const BeamModel& m) {
-        const std::string path = (dir_ / name).string();
+        // Forward slashes: the names appear unescaped in the expected JSON.
+        const std::string path = (dir_ / name).generic_u8string();
         WriteDataFile(path, m);
         return path;
     }

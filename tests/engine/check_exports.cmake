@@ -1,17 +1,36 @@
-# Fails unless the dynamic symbol table of LIB defines exactly the public
-# functions of kmrengine.
+# Fails unless LIB exports exactly the public functions of kmrengine, under
+# their own names: the dynamic symbol table of the ELF library (nm -D), or
+# the export table of the DLL when OBJDUMP is given (objdump -p).
 set(expected "VF_CMQGIR;VF_HSPRPS;VF_RenzokuGir")
-execute_process(COMMAND nm -D --defined-only ${LIB}
-    OUTPUT_VARIABLE out RESULT_VARIABLE rc)
+if(OBJDUMP)
+    execute_process(COMMAND ${OBJDUMP} -p ${LIB} OUTPUT_VARIABLE out RESULT_VARIABLE rc)
+else()
+    execute_process(COMMAND nm -D --defined-only ${LIB} OUTPUT_VARIABLE out RESULT_VARIABLE rc)
+endif()
 if(NOT rc EQUAL 0)
-    message(FATAL_ERROR "nm failed on ${LIB}")
+    message(FATAL_ERROR "cannot list the exports of ${LIB}")
 endif()
 string(REGEX MATCHALL "[^\n]+" lines "${out}")
 set(found "")
-foreach(line IN LISTS lines)
-    string(REGEX REPLACE "^[0-9a-fA-F]* *[A-Za-z] +" "" name "${line}")
-    list(APPEND found ${name})
-endforeach()
+if(OBJDUMP)
+    # The name table follows "[Ordinal/Name Pointer] Table"; its lines are
+    # "\t[   0] VF_CMQGIR" (the number of a name, then the name).
+    set(inTable OFF)
+    foreach(line IN LISTS lines)
+        if(line MATCHES "Ordinal/Name Pointer\\] Table")
+            set(inTable ON)
+        elseif(inTable AND line MATCHES "^[ \t]*\\[ *[0-9]+\\] (.+)$")
+            list(APPEND found "${CMAKE_MATCH_1}")
+        elseif(inTable)
+            set(inTable OFF)
+        endif()
+    endforeach()
+else()
+    foreach(line IN LISTS lines)
+        string(REGEX REPLACE "^[0-9a-fA-F]* *[A-Za-z] +" "" name "${line}")
+        list(APPEND found ${name})
+    endforeach()
+endif()
 list(SORT found)
 if(NOT found STREQUAL expected)
     message(FATAL_ERROR "exports are '${found}', expected '${expected}'")

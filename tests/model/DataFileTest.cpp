@@ -180,6 +180,48 @@ TEST_F(DataFile, LongerFileIsReadToTheFormatSize) {
     EXPECT_EQ(model.Members[1].SpanLength.Value(), 6.0);
 }
 
+// Names are UTF-8 in the program on every system (wide names on Windows):
+// writing new, replacing, reading both kinds, and the refusals.
+TEST_F(DataFile, JapaneseNamesInAJapaneseFolder) {
+    std::filesystem::create_directory(std::filesystem::u8path(Path("構造計算")));
+    const std::string beam = Path("構造計算/三スパン梁.KMX");
+    BeamModel model = NewModel();
+    model.Members[1].SpanLength = 4.5;
+    EXPECT_EQ(WriteDataFile(beam, model).fileName, beam);
+    model.Members[1].SpanLength = 5.5;
+    WriteDataFile(beam, model);  // replaces the file just written
+    BeamModel back = NewModel();
+    ReadDataFile(beam, back);
+    EXPECT_EQ(back.Members[1].SpanLength.Value(), 5.5);
+    EXPECT_EQ(ReadBytes(beam), EncodeVersion3(model));
+
+    WriteBytes(Path("構造計算/旧データ.Kmr"), testing::OldSampleVersion1().bytes);
+    EXPECT_EQ(ReadDataFile(Path("構造計算/旧データ.Kmr"), back).kind, FileKind::Version1);
+
+    std::filesystem::create_directory(std::filesystem::u8path(Path("構造計算/フォルダ.KMX")));
+    for (const char* name : {"構造計算/フォルダ.KMX", "構造計算/無い.KMX"}) {
+        try {
+            ReadDataFile(Path(name), back);
+            ADD_FAILURE() << name << " was read";
+        } catch (const DataFileError& e) {
+            EXPECT_EQ(e.problem(), DataFileError::Problem::kCannotOpen) << name;
+            EXPECT_NE(std::string(e.what()).find(Path(name)), std::string::npos) << e.what();
+        }
+    }
+    EXPECT_THROW(WriteDataFile(Path("構造計算/フォルダ.KMX"), model), DataFileError);
+    EXPECT_TRUE(
+        std::filesystem::is_directory(std::filesystem::u8path(Path("構造計算/フォルダ.KMX"))));
+    EXPECT_EQ(std::filesystem::file_size(std::filesystem::u8path(beam)), 5034u);
+    std::size_t entries = 0;
+    for (const auto& e :
+         std::filesystem::directory_iterator(std::filesystem::u8path(Path("構造計算")))) {
+        (void)e;
+        ++entries;  // no temporary file stays behind
+    }
+    EXPECT_EQ(entries, 3u);
+}
+
+#ifndef _WIN32  // POSIX permissions and symbolic links
 TEST_F(DataFile, OverwriteReplacesContentAndKeepsPermissions) {
     WriteBytes(Path("p.KMX"), std::vector<std::uint8_t>(100, 1));
     std::filesystem::permissions(Path("p.KMX"), std::filesystem::perms(0640));
@@ -197,6 +239,7 @@ TEST_F(DataFile, WriteThroughALinkReplacesTheLinkedFile) {
     EXPECT_TRUE(std::filesystem::is_symlink(Path("link.KMX")));
     EXPECT_EQ(ReadBytes(Path("real/a.KMX")), testing::NewModelVersion3().bytes);
 }
+#endif
 
 }  // namespace
 }  // namespace kmr

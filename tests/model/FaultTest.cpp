@@ -1,9 +1,11 @@
 // Files that must be refused, and writes that fail: each gives its error,
 // names the file and changes nothing (neither the model nor the old file).
 #include <gtest/gtest.h>
+#ifndef _WIN32
 #include <signal.h>
 #include <sys/resource.h>
 #include <unistd.h>
+#endif
 
 #include <cmath>
 #include <limits>
@@ -170,6 +172,7 @@ class WriteFaults : public testing::TempDirTest {
     std::vector<std::uint8_t> old_;
 };
 
+#ifndef _WIN32  // file size limits and folder permissions are POSIX
 TEST_F(WriteFaults, FullDiskKeepsThePreviousFile) {
     WriteBytes(Path("full.KMX"), old_);
     struct rlimit saved {};
@@ -200,6 +203,7 @@ TEST_F(WriteFaults, ReadOnlyFolderKeepsThePreviousFile) {
     ExpectWriteRefused(Path("ro.KMX"), Problem::kCannotWrite);
     EXPECT_EQ(ReadBytes(Path("ro.KMX")), old_);
 }
+#endif
 
 TEST_F(WriteFaults, Version1NameIsNeverWritten) {
     WriteBytes(Path("old.Kmr"), testing::OldSampleVersion1().bytes);

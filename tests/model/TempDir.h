@@ -27,11 +27,14 @@ class TempDirTest : public ::testing::Test {
                                      std::filesystem::perm_options::add, ec);
         std::filesystem::remove_all(dir_, ec);
     }
-    std::string Path(const std::string& name) const { return (dir_ / name).string(); }
+    // UTF-8 names, as the program uses them.
+    std::string Path(const std::string& name) const {
+        return (dir_ / std::filesystem::u8path(name)).u8string();
+    }
     std::vector<std::string> Entries() const {
         std::vector<std::string> names;
         for (const auto& e : std::filesystem::directory_iterator(dir_)) {
-            names.push_back(e.path().filename().string());
+            names.push_back(e.path().filename().u8string());
         }
         return names;
     }
@@ -39,12 +42,12 @@ class TempDirTest : public ::testing::Test {
 };
 
 inline std::vector<std::uint8_t> ReadBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
+    std::ifstream in(std::filesystem::u8path(path), std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 inline void WriteBytes(const std::string& path, const std::vector<std::uint8_t>& bytes) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    std::ofstream out(std::filesystem::u8path(path), std::ios::binary | std::ios::trunc);
     out.write(reinterpret_cast<const char*>(bytes.data()),
               static_cast<std::streamsize>(bytes.size()));
 }
