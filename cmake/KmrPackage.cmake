@@ -5,13 +5,14 @@ set(CPACK_PACKAGE_NAME plovkmr)
 set(CPACK_PACKAGE_VENDOR "Korvale")
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "continuous-beam stress calculation (連続梁応力算定)")
-set(CPACK_PACKAGE_DESCRIPTION
+string(CONCAT CPACK_PACKAGE_DESCRIPTION
     "PLOV-Kmr computes the stresses of a continuous beam of 1 to 10 spans on 2 to 11\n"
     "supports (fixed, simple, hinge, spring, free) by the stiffness method and prints a\n"
     "calculation report. The package holds the window program PLOVKmr, the command line\n"
     "plovkmr (calc, dump, convert, report), and the analysis library kmrengine with its\n"
     "C header, CMake package and pkg-config file.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
 set(CPACK_GENERATOR DEB)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "PLOV-Kmr developers <plovkmr@korvale.example>")
