@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <memory>
 
 #include "model/DataFileText.h"
@@ -26,8 +27,15 @@ std::string UpperLastFour(const std::string& path) {
     return tail;
 }
 
-// Reads at most limit bytes of the file.
+// Reads at most limit bytes of the file. Only a regular file is opened: a
+// FIFO or a device would block the read or never end.
 std::vector<std::uint8_t> ReadPrefix(const std::string& fileName, std::size_t limit) {
+    std::error_code ec;
+    const std::filesystem::file_status status = std::filesystem::status(fileName, ec);
+    if (std::filesystem::exists(status) && !std::filesystem::is_regular_file(status)) {
+        throw DataFileError(DataFileError::Problem::kNotRegularFile, fileName,
+                            text::NotRegularFile(fileName));
+    }
     errno = 0;
     FilePtr f(std::fopen(fileName.c_str(), "rb"));
     if (!f)

@@ -24,11 +24,27 @@ struct WriteFailure {
     throw WriteFailure{text::SystemReason(error)};
 }
 
+// Longest name a folder entry may have, in bytes.
+constexpr std::size_t kNameLimit = 255;
+
+// The target's name cut to at most room bytes, at a character boundary of
+// UTF-8 text.
+std::string CutName(const std::string& name, std::size_t room) {
+    if (name.size() <= room) return name;
+    std::size_t cut = room;
+    while (cut > 0 && (static_cast<unsigned char>(name[cut]) & 0xC0u) == 0x80u) --cut;
+    return name.substr(0, cut);
+}
+
+// "." name "." number ".tmp" in the target's folder, within the name limit:
+// a long target name is shortened in the temporary name only.
 std::string TemporaryName(const std::string& fileName, unsigned attempt) {
     static std::mt19937 rng{std::random_device{}()};
     const fs::path target(fileName);
-    const std::string name = "." + target.filename().string() + "." +
-                             std::to_string(rng() % 1000000u + attempt) + ".tmp";
+    const std::string number = std::to_string(rng() % 1000000u + attempt);
+    const std::size_t room = kNameLimit - (1 + 1 + number.size() + 4);  // ". . .tmp"
+    const std::string name =
+        "." + CutName(target.filename().string(), room) + "." + number + ".tmp";
     return (target.parent_path() / name).string();
 }
 
@@ -83,11 +99,27 @@ void Replace(const std::string& tempName, const std::string& fileName) {
 }
 
 // A symbolic link is followed: the file it names is replaced, the link stays.
+// A link whose target does not exist yet is followed too (the target is
+// created); a loop of links is left as it is, and the write then fails.
 std::string ReplacedFile(const std::string& fileName) {
+    fs::path p(fileName);
     std::error_code ec;
-    if (!fs::is_symlink(fs::symlink_status(fileName, ec))) return fileName;
-    const fs::path real = fs::canonical(fileName, ec);
-    return ec ? fileName : real.string();
+    for (int hop = 0; hop < 40 && fs::is_symlink(fs::symlink_status(p, ec)); ++hop) {
+        const fs::path target = fs::read_symlink(p, ec);
+        if (ec) return p.string();
+        p = target.is_absolute() ? target : p.parent_path() / target;
+    }
+    return p.string();
+}
+
+// An existing target must be a regular file: a device, FIFO or folder is
+// never replaced.
+void RequireRegularTarget(const std::string& target) {
+    std::error_code ec;
+    const fs::file_status status = fs::symlink_status(target, ec);
+    if (fs::exists(status) && !fs::is_regular_file(status)) {
+        throw WriteFailure{text::NotRegularTarget()};
+    }
 }
 
 bool ExistsAsFile(const std::string& fileName) {
@@ -107,6 +139,7 @@ DataFileResult WriteDataFile(const std::string& path, const BeamModel& model) {
     const std::string target = ReplacedFile(result.fileName);
     std::string tempName;
     try {
+        RequireRegularTarget(target);
         std::FILE* f = CreateTemporary(target, tempName);
         WriteAll(f, bytes);
         Verify(tempName, bytes);

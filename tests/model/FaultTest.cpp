@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cmath>
@@ -63,8 +64,19 @@ TEST_F(Faults, ShortAndMissingFilesAreRefused) {
     WriteBytes(Path("short.Kmr"), v1);
     ExpectRefused("short.Kmr", Problem::kTooShort, {"1302 バイト", "1303 バイト"});
     ExpectRefused("missing.KMX", Problem::kCannotOpen);
+}
+
+// Nothing but a regular file is opened: a FIFO without a writer would block
+// the read for ever.
+TEST_F(Faults, SpecialFilesAreRefusedUnopened) {
     std::filesystem::create_directory(Path("folder.KMX"));
-    ExpectRefused("folder.KMX", Problem::kCannotOpen);
+    ASSERT_EQ(mkfifo(Path("pipe.KMX").c_str(), 0600), 0);
+    ASSERT_EQ(mkfifo(Path("pipe.Kmr").c_str(), 0600), 0);
+    std::filesystem::create_symlink(Path("pipe.KMX"), Path("link.KMX"));
+    std::filesystem::create_symlink("/dev/null", Path("null.KMX"));
+    for (const char* name : {"folder.KMX", "pipe.KMX", "pipe.Kmr", "link.KMX", "null.KMX"}) {
+        ExpectRefused(name, Problem::kNotRegularFile, {"通常のファイルではありません"});
+    }
 }
 
 TEST_F(Faults, GarbageIsRefused) {
@@ -199,6 +211,22 @@ TEST_F(WriteFaults, ReadOnlyFolderKeepsThePreviousFile) {
     std::filesystem::permissions(dir_, std::filesystem::perms(0555));
     ExpectWriteRefused(Path("ro.KMX"), Problem::kCannotWrite);
     EXPECT_EQ(ReadBytes(Path("ro.KMX")), old_);
+}
+
+// A FIFO, a folder or a link to either is never replaced; the temporary file
+// is gone too.
+TEST_F(WriteFaults, SpecialFilesAreNeverReplaced) {
+    ASSERT_EQ(mkfifo(Path("pipe.KMX").c_str(), 0600), 0);
+    std::filesystem::create_symlink(Path("pipe.KMX"), Path("link.KMX"));
+    std::filesystem::create_directory(Path("dir.KMX"));
+    std::filesystem::create_symlink(Path("dir.KMX"), Path("dirlink.KMX"));
+    for (const char* name : {"pipe.KMX", "link.KMX", "dirlink.KMX"}) {
+        ExpectWriteRefused(Path(name), Problem::kCannotWrite);
+    }
+    EXPECT_TRUE(std::filesystem::is_fifo(std::filesystem::symlink_status(Path("pipe.KMX"))));
+    EXPECT_TRUE(std::filesystem::is_symlink(std::filesystem::symlink_status(Path("link.KMX"))));
+    EXPECT_TRUE(std::filesystem::is_symlink(std::filesystem::symlink_status(Path("dirlink.KMX"))));
+    EXPECT_EQ(Entries().size(), 4u);
 }
 
 TEST_F(WriteFaults, Version1NameIsNeverWritten) {
