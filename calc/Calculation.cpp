@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "kmrengine.h"
+#include "calc/EngineCodes.h"
 
 namespace kmr {
 namespace {
@@ -10,7 +10,7 @@ namespace {
 void PrepareLoad(const MemberLoad& slot, CalcLoad& load) {
     load = CalcLoad();
     load.LoadType = slot.LoadType;
-    if (slot.LoadType < kLoadConcentrated || slot.LoadType > kLoadTriangle) return;
+    if (!IsMemberLoadCode(slot.LoadType)) return;
     const double l1 = slot.Length1;
     load.LoadStart = slot.Distance;
     load.LoadLength = slot.LoadType == kLoadTrapezoid ? 2 * l1 + double(slot.Length2) : l1;
@@ -64,10 +64,12 @@ CmqSums MemberSums(const BeamModel& model, const MemberCalcRecord& rec, const Me
     const float span = float(rec.CalcLength);
     for (int j = 0; j < kLoadSlots; ++j) {
         const CalcLoad& load = rec.CalcLoads[j];
-        const std::int32_t type = load.LoadType + 1;
+        const std::int32_t type = EngineLoadType(load.LoadType);
         float value = float(load.Value);
-        if (type < 1 || type > 6) value = 0;
-        if (type == 1 && ConcentratedLoadNode(mem.Loads[j], rec.CalcLength, m) != 0) value = 0;
+        if (type == 0) value = 0;
+        if (type == KMR_LOAD_CONCENTRATED &&
+            ConcentratedLoadNode(mem.Loads[j], rec.CalcLength, m) != 0)
+            value = 0;
         if (!(std::fabs(value) > 0)) continue;
         AddCmq(sums, span, float(load.LoadStart), float(load.LoadLength), float(load.RiseLength),
                float(load.FlatLength), value, float(load.Factor), type);
@@ -75,9 +77,25 @@ CmqSums MemberSums(const BeamModel& model, const MemberCalcRecord& rec, const Me
     const ModelHeader& h = model.Header;
     if (h.CommonLoadOff == 0) {
         AddCmq(sums, span, 0.0f, span, 0.0f, span, float(double(h.CommonLoad)),
-               float(double(h.CommonLoadHeight)), 4);
+               float(double(h.CommonLoadHeight)), EngineLoadType(kLoadUniform));
     }
     return sums;
+}
+
+bool ResultsFinite(const CalcResults& results, int n) {
+    for (int m = 1; m <= n; ++m) {
+        const MemberResult& r = results.MemberResults[m];
+        for (double v : {r.MLeft, r.MCenter, r.MRight, r.QLeft, r.QRight}) {
+            if (!std::isfinite(v)) return false;
+        }
+    }
+    for (int i = 1; i <= n + 1; ++i) {
+        const NodeResult& r = results.NodeResults[i];
+        for (double v : {r.Deflection, r.Rotation, r.Reaction}) {
+            if (!std::isfinite(v)) return false;
+        }
+    }
+    return true;
 }
 
 }  // namespace
@@ -134,7 +152,16 @@ ValidationResult CalculateModel(BeamModel& model, CalcResults& results,
     if (afterFill) afterFill();
     check = ValidateModel(model, kValidateCalculation);
     if (!check.Passed()) return check;
-    RunCalculation(model, results);
+    // The limits keep every input finite, yet an ill-conditioned beam can
+    // still overflow the analysis: such results are refused, never shown.
+    CalcResults next = results;
+    RunCalculation(model, next);
+    if (!ResultsFinite(next, UsedSpanCount(model))) {
+        check.code = kNoResult;
+        check.message = ValidationText(kNoResult);
+        return check;
+    }
+    results = next;
     return check;
 }
 

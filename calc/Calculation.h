@@ -86,7 +86,9 @@ void RunCalculation(const BeamModel& model, CalcResults& results);
 // values into unset members (FillUnsetMembers), validation mode 0, then
 // RunCalculation. afterFill runs right after FillUnsetMembers (the window
 // refreshes its controls, gathers the shown load slots and redraws there).
-// On a refusal the results are left untouched and the returned code is not 0.
+// An analysis that gives any result that is not a finite number is refused
+// with kNoResult. On a refusal the results are left untouched and the
+// returned code is not 0.
 ValidationResult CalculateModel(BeamModel& model, CalcResults& results,
                                 const std::function<void()>& afterFill = {});
 

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "calc/Calculation.h"
-#include "kmrengine.h"
+#include "calc/EngineCodes.h"
 
 namespace kmr {
 namespace {
@@ -45,7 +45,7 @@ void FillSupports(const BeamModel& model, GirderArgs& a) {
         // beam (no member end moment there, no reaction), so it goes over as
         // one. The validation refuses a node moment on such a hinge.
         const bool tipHinge = sup.Condition == kSupportHinge && s == a.nodes;
-        a.supportCode.push_back(tipHinge ? kSupportFree + 1 : sup.Condition + 1);
+        a.supportCode.push_back(EngineSupportCode(tipHinge ? kSupportFree : sup.Condition));
         for (const NodeLoad& load : sup.NodeLoads) {
             const float value = float(double(load.Value));
             if (!(std::fabs(value) > 0)) continue;
@@ -136,7 +136,9 @@ void StoreResults(const CalcMembers& members, const GirderArgs& a, CalcResults& 
     for (int i = 1; i <= a.nodes; ++i) {
         const double v = a.displacement[a.nodes + i - 1];
         NodeResult& r = results.NodeResults[i];
-        r.Deflection = std::fabs(v) > double(kEpsilon) ? -100.0 * v : 0.0;
+        // Written so that a displacement that is not a number stays one: the
+        // calculation command refuses it instead of printing a zero.
+        r.Deflection = std::fabs(v) <= double(kEpsilon) ? 0.0 : -100.0 * v;
         r.Rotation = a.displacement[i - 1];
         r.Reaction = a.reaction[i - 1];
     }

@@ -3,17 +3,19 @@
 #include <charconv>
 #include <cmath>
 
+#include "model/Model.h"
+
 namespace kmr {
 
 double UnitFactor(int inputUnit, int outputUnit) {
     if (inputUnit == outputUnit) return 1.0;
-    if (inputUnit == 0 && outputUnit == 1) return 9.80665;
-    if (inputUnit == 1 && outputUnit == 0) return double(float(1.0 / 9.80665));
+    if (inputUnit == kUnitTon && outputUnit == kUnitKiloNewton) return 9.80665;
+    if (inputUnit == kUnitKiloNewton && outputUnit == kUnitTon) return double(float(1.0 / 9.80665));
     return 1.0;
 }
 
 const char* ForceUnitWord(int unit) {
-    return unit == 1 ? "kN" : "t";
+    return unit == kUnitKiloNewton ? "kN" : "t";
 }
 
 std::string FormatFixed(double value, int decimals) {

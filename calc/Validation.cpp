@@ -15,10 +15,10 @@ constexpr double kLengthLimit = 100.0;
 constexpr double kBeamSizeLimit = 1000.0;
 
 double ForceLimit(const BeamModel& m) {
-    return m.Header.InputUnit == 1 ? 10000.0 : 1000.0;
+    return m.Header.InputUnit == kUnitKiloNewton ? 10000.0 : 1000.0;
 }
 double ELimit(const BeamModel& m) {
-    return m.Header.InputUnit == 1 ? 1e7 : 1e6;
+    return m.Header.InputUnit == kUnitKiloNewton ? 1e7 : 1e6;
 }
 
 const std::string kIndent(8, ' ');
@@ -31,12 +31,14 @@ bool Over(double v, double limit) {
 
 enum class MessageKind { Common, Member, Support };
 
-MessageKind KindOf(int code) {
+MessageKind KindOf(ValidationCode code) {
     switch (code) {
         case kNoSpringConstant:
         case kSpringOverLimit:
+        case kNodeLoadOverLimit:
             return MessageKind::Support;
         case kUnstable:
+        case kNoResult:
         case kCommonIoOverLimit:
         case kCommonEOverLimit:
         case kCommonSpringOverLimit:
@@ -51,10 +53,10 @@ MessageKind KindOf(int code) {
 
 // Running state of one validation: the code, and where it was set.
 struct Check {
-    int code = kValidOk;
+    ValidationCode code = kValidOk;
     int member = 0;   // member whose loop ended with the code set
     int slot = 0;     // load slot of code 4
-    int support = 0;  // support of codes 5 and 105
+    int support = 0;  // support of codes 5, 105 and 113
     bool commonLoadRed = false;
 };
 
@@ -64,14 +66,15 @@ double CommonIo(const ModelHeader& h) {
     return 0.0;
 }
 
-void CheckCommonData(const BeamModel& m, int mode, Check& c) {
+void CheckCommonData(const BeamModel& m, ValidationMode mode, Check& c) {
     const ModelHeader& h = m.Header;
     const bool full = mode != kValidateCommon;
     if (full && Over(std::fabs(double(h.CommonLoad)), ForceLimit(m))) {
         c.code = kCommonLoadOverLimit;
         c.commonLoadRed = true;
     }
-    if (full && c.code == kValidOk && Over(h.CommonLoadHeight, kLengthLimit)) {
+    // By magnitude: a negative height of any size would feed the analysis.
+    if (full && c.code == kValidOk && Over(std::fabs(double(h.CommonLoadHeight)), kLengthLimit)) {
         c.code = kCommonLoadHeightOverLimit;
     }
     if (full && c.code == kValidOk && h.IoInputMode == 1) {
@@ -132,14 +135,26 @@ float LoadExtent(const MemberLoad& load) {
     }
 }
 
+// Every length the slot gives the analysis lies within the span by magnitude:
+// a negative one cannot reach beyond the span's end, yet would feed the
+// analysis unbounded.
+bool LengthsWithinSpan(const MemberLoad& load, float span) {
+    const auto within = [span](const Extended& v) {
+        return !Over(std::fabs(float(double(v))) - span, kEps);
+    };
+    if (!within(load.Distance)) return false;
+    if (load.LoadType != kLoadConcentrated && !within(load.Length1)) return false;
+    return load.LoadType != kLoadTrapezoid || within(load.Length2);
+}
+
 void CheckExtents(const MemberRecord& mem, Check& c) {
     // The span is compared in single precision as well: a load that ends
     // exactly at the span end must pass whatever the rounding of the two.
     const float span = float(double(mem.SpanLength));
     for (int j = 1; j <= kLoadSlots; ++j) {
         const MemberLoad& load = mem.Loads[j - 1];
-        if (load.LoadType < kLoadConcentrated || load.LoadType > kLoadTriangle) continue;
-        if (Over(LoadExtent(load) - span, kEps)) {
+        if (!IsMemberLoadCode(load.LoadType)) continue;
+        if (Over(LoadExtent(load) - span, kEps) || !LengthsWithinSpan(load, span)) {
             c.code = kLoadBeyondSpan;
             c.slot = j;
             return;
@@ -152,7 +167,7 @@ void CheckBeamSize(const MemberRecord& mem, Check& c) {
     if (Over(mem.D, kBeamSizeLimit)) c.code = kBeamSizeOverLimit;
 }
 
-void CheckMembers(const BeamModel& m, int mode, Check& c) {
+void CheckMembers(const BeamModel& m, ValidationMode mode, Check& c) {
     const int n = UsedSpanCount(m);
     for (int i = 1; i <= n; ++i) {
         const MemberRecord& mem = m.Members[i];
@@ -168,17 +183,33 @@ void CheckMembers(const BeamModel& m, int mode, Check& c) {
     }
 }
 
-void CheckSprings(const BeamModel& m, Check& c) {
+// The node loads that the analysis receives (a Ｐ or Ｍ slot), by the limit of
+// member-load values.
+void CheckNodeLoads(const BeamModel& m, const SupportRecord& sup, Check& c) {
+    for (const NodeLoad& load : sup.NodeLoads) {
+        if (IsNodeLoadCode(load.LoadType) && Over(std::fabs(double(load.Value)), ForceLimit(m))) {
+            c.code = kNodeLoadOverLimit;
+            return;
+        }
+    }
+}
+
+void CheckSprings(const BeamModel& m, const SupportRecord& sup, Check& c) {
+    if (sup.Condition != kSupportSpring) return;
+    const double k = sup.SpringConstant;
+    if (IsUnset(sup.SpringConstant)) {
+        c.code = kNoSpringConstant;
+    } else if (Over(k, ForceLimit(m))) {
+        c.code = kSpringOverLimit;
+    }
+}
+
+void CheckSupports(const BeamModel& m, Check& c) {
     const int nodes = UsedSpanCount(m) + 1;
     for (int s = 1; s <= nodes && c.code == kValidOk; ++s) {
         const SupportRecord& sup = m.Supports[s];
-        if (sup.Condition != kSupportSpring) continue;
-        const double k = sup.SpringConstant;
-        if (IsUnset(sup.SpringConstant)) {
-            c.code = kNoSpringConstant;
-        } else if (Over(k, ForceLimit(m))) {
-            c.code = kSpringOverLimit;
-        }
+        CheckNodeLoads(m, sup, c);
+        if (c.code == kValidOk) CheckSprings(m, sup, c);
         if (c.code != kValidOk) c.support = s;
     }
 }
@@ -227,7 +258,7 @@ bool FailsStabilityCount(const BeamModel& model) {
     return weight + n + interior - 2 * (n + 1) < 0;
 }
 
-std::string ValidationText(int code) {
+std::string ValidationText(ValidationCode code) {
     switch (code) {
         case kNoSpanLength:
             return "スパン長が入力されていません。";
@@ -241,6 +272,8 @@ std::string ValidationText(int code) {
             return "バネ定数が入力されていません。";
         case kUnstable:
             return "支持設定に誤りがあります。 (不安定)";
+        case kNoResult:
+            return "計算結果が求まりません。入力データを確認してください。";
         case kSpanOverLimit:
             return "スパン長が制限値を超えています。";
         case kIoOverLimit:
@@ -255,6 +288,8 @@ std::string ValidationText(int code) {
             return "荷重値が制限値を超えています。";
         case kLoadHeightOverLimit:
             return "荷重高さが制限値を超えています。";
+        case kNodeLoadOverLimit:
+            return "荷重値が制限値を超えています。";
         case kCommonIoOverLimit:
             return "断面二次モーメント(共通データ)が制限値を超えています。";
         case kCommonEOverLimit:
@@ -272,12 +307,12 @@ std::string ValidationText(int code) {
     }
 }
 
-ValidationResult ValidateModel(const BeamModel& model, int mode) {
+ValidationResult ValidateModel(const BeamModel& model, ValidationMode mode) {
     Check c;
     if (FailsStabilityCount(model)) c.code = kUnstable;
     CheckCommonData(model, mode, c);
     if (mode != kValidateCommon) CheckMembers(model, mode, c);
-    if (mode == kValidateCalculation) CheckSprings(model, c);
+    if (mode == kValidateCalculation) CheckSupports(model, c);
     // Last, and only for a model that passed everything else: the count above
     // lets mechanisms through, which the engine would answer with nonsense.
     if (mode == kValidateCalculation && c.code == kValidOk && IsMechanism(model)) {

@@ -26,6 +26,9 @@ enum ValidationCode : int {
     kLoadBeyondSpan = 4,
     kNoSpringConstant = 5,
     kUnstable = 6,
+    // Not set by ValidateModel: CalculateModel refuses an analysis that gave
+    // a result that is not a finite number.
+    kNoResult = 7,
     kSpanOverLimit = 101,
     kIoOverLimit = 102,
     kEOverLimit = 103,
@@ -33,6 +36,7 @@ enum ValidationCode : int {
     kBeamSizeOverLimit = 106,
     kLoadValueOverLimit = 111,
     kLoadHeightOverLimit = 112,
+    kNodeLoadOverLimit = 113,  // a node load of a support
     kCommonIoOverLimit = 202,
     kCommonEOverLimit = 203,
     kCommonSpringOverLimit = 205,
@@ -42,7 +46,7 @@ enum ValidationCode : int {
 };
 
 struct ValidationResult {
-    int code = kValidOk;
+    ValidationCode code = kValidOk;
     // The composed message shown in the error box (CRLF line breaks); empty
     // when the code is 0.
     std::string message;
@@ -53,11 +57,11 @@ struct ValidationResult {
     bool Passed() const { return code == kValidOk; }
 };
 
-ValidationResult ValidateModel(const BeamModel& model, int mode);
+ValidationResult ValidateModel(const BeamModel& model, ValidationMode mode);
 
 // The fixed text of an error code, without member or support name; empty for
 // an unknown code.
-std::string ValidationText(int code);
+std::string ValidationText(ValidationCode code);
 
 // Restraint-count rule for the stability of the supports of spans 1..n: true
 // when the count says the arrangement is unstable.

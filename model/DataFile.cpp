@@ -27,10 +27,14 @@ std::string UpperLastFour(const std::string& path) {
     return tail;
 }
 
-// Reads at most limit bytes of the file.
+// Reads at most limit bytes of the file. Only a regular file is opened: a
+// FIFO or a device would block the read or never end.
 std::vector<std::uint8_t> ReadPrefix(const std::string& fileName, std::size_t limit) {
     int error = 0;
     FilePtr f(files::OpenForRead(fileName, error));
+    if (!f && error == files::kNotRegularFile)
+        throw DataFileError(DataFileError::Problem::kNotRegularFile, fileName,
+                            text::NotRegularFile(fileName));
     if (!f)
         throw DataFileError(DataFileError::Problem::kCannotOpen, fileName,
                             text::CannotOpen(fileName, error));

@@ -26,7 +26,8 @@ std::string ActualFileName(const std::string& path);
 class DataFileError : public std::runtime_error {
   public:
     enum class Problem {
-        kCannotOpen,      // missing, unreadable, a directory
+        kCannotOpen,      // missing, unreadable
+        kNotRegularFile,  // a directory, FIFO, device, socket: never opened
         kTooShort,        // shorter than its format
         kBadSpanCount,    // SpanCount outside 1..10
         kNotFinite,       // NaN or infinity in a used value
@@ -50,10 +51,13 @@ struct DataFileResult {
 };
 
 // Reads the file of the path's kind into the model (a version-1 file is
-// converted). The caller renames members and supports afterwards.
+// converted). Anything but a regular file (after following links) is refused
+// before it is opened. The caller renames members and supports afterwards.
 DataFileResult ReadDataFile(const std::string& path, BeamModel& model);
 // Writes the model as version 3 to the file of the path's kind; refuses a
-// version-1 name. The model is not changed.
+// version-1 name and an existing target that is not a regular file. A
+// symbolic link is followed, also one whose target does not exist yet. The
+// model is not changed.
 DataFileResult WriteDataFile(const std::string& path, const BeamModel& model);
 
 // Fills the model from the four version-1 blocks; the fields that version 1

@@ -23,6 +23,16 @@ std::string CannotOpen(const std::string& fileName, int error) {
     return "ファイル" + Quoted(fileName) + "を開けません（" + SystemReason(error) + "）。";
 }
 
+std::string NotRegularFile(const std::string& fileName) {
+    return "ファイル" + Quoted(fileName) +
+           "は通常のファイルではありません（フォルダ、名前付きパイプ、デバイスなど）。"
+           "読み込みを中止しました。";
+}
+
+std::string NotRegularTarget() {
+    return "保存先が通常のファイルではありません";
+}
+
 std::string TooShort(const std::string& fileName, bool version1, std::size_t size,
                      std::size_t expected) {
     const char* format = version1 ? "Ver.1.x の旧データ" : "Ver.3 のデータ";

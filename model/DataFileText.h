@@ -10,6 +10,9 @@ namespace kmr::text {
 std::string SystemReason(int error);
 
 std::string CannotOpen(const std::string& fileName, int error);
+std::string NotRegularFile(const std::string& fileName);
+// The reason of a write onto something that is not a regular file.
+std::string NotRegularTarget();
 std::string TooShort(const std::string& fileName, bool version1, std::size_t size,
                      std::size_t expected);
 std::string BadSpanCount(const std::string& fileName, long spanCount);

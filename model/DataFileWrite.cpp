@@ -4,9 +4,8 @@
 // leaves the target untouched.
 #include <cerrno>
 #include <cstdio>
-#include <filesystem>
 #include <random>
-#include <system_error>
+#include <string>
 
 #include "model/DataFile.h"
 #include "model/DataFileText.h"
@@ -14,8 +13,6 @@
 
 namespace kmr {
 namespace {
-
-namespace fs = std::filesystem;
 
 // A failed step: the system's reason, already in words.
 struct WriteFailure {
@@ -26,18 +23,12 @@ struct WriteFailure {
     throw WriteFailure{text::SystemReason(error)};
 }
 
-std::string TemporaryName(const std::string& fileName, unsigned attempt) {
-    static std::mt19937 rng{std::random_device{}()};
-    const fs::path target = files::PathOf(fileName);
-    const std::string name = "." + files::Utf8Of(target.filename()) + "." +
-                             std::to_string(rng() % 1000000u + attempt) + ".tmp";
-    return files::Utf8Of(target.parent_path() / files::PathOf(name));
-}
-
-// Creates a file that did not exist before ("x": never reuses another's file).
+// Creates a file that did not exist before (never reuses another's file).
 std::FILE* CreateTemporary(const std::string& fileName, std::string& tempName) {
+    static std::mt19937 rng{std::random_device{}()};
     for (unsigned attempt = 0; attempt < 100; ++attempt) {
-        const std::string candidate = TemporaryName(fileName, attempt);
+        const std::string candidate =
+            files::TemporaryName(fileName, std::to_string(rng() % 1000000u + attempt));
         int error = 0;
         if (std::FILE* f = files::CreateNew(candidate, error)) {
             tempName = candidate;  // ours from now on, removed on failure
@@ -73,15 +64,6 @@ void Replace(const std::string& tempName, const std::string& fileName) {
     if (const int error = files::Replace(tempName, fileName)) Fail(error);
 }
 
-// A symbolic link is followed: the file it names is replaced, the link stays.
-std::string ReplacedFile(const std::string& fileName) {
-    std::error_code ec;
-    const fs::path path = files::PathOf(fileName);
-    if (!fs::is_symlink(fs::symlink_status(path, ec))) return fileName;
-    const fs::path real = fs::canonical(path, ec);
-    return ec ? fileName : files::Utf8Of(real);
-}
-
 }  // namespace
 
 DataFileResult WriteDataFile(const std::string& path, const BeamModel& model) {
@@ -91,9 +73,13 @@ DataFileResult WriteDataFile(const std::string& path, const BeamModel& model) {
                             text::Version1Target(result.fileName));
     }
     const std::vector<std::uint8_t> bytes = EncodeVersion3(model);
-    const std::string target = ReplacedFile(result.fileName);
+    // A symbolic link is followed, even one whose target does not exist yet:
+    // the file it names is replaced (or created), the link stays.
+    const std::string target = files::FollowLinks(result.fileName);
     std::string tempName;
     try {
+        // A device, FIFO or folder (or a loop of links) is never replaced.
+        if (files::ExistsAsNonRegular(target)) throw WriteFailure{text::NotRegularTarget()};
         std::FILE* f = CreateTemporary(target, tempName);
         WriteAll(f, bytes);
         Verify(tempName, bytes);

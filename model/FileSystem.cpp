@@ -47,6 +47,26 @@ void Remove(const std::string& name) {
     fs::remove(PathOf(name), ignored);
 }
 
+namespace {
+
+// The first `room` bytes of UTF-8 text at most, cut before a character.
+std::string CutUtf8(const std::string& text, std::size_t room) {
+    if (text.size() <= room) return text;
+    std::size_t cut = room;
+    while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0u) == 0x80u) --cut;
+    return text.substr(0, cut);
+}
+
+}  // namespace
+
+std::string TemporaryName(const std::string& name, const std::string& tag) {
+    const fs::path path = PathOf(name);
+    const std::size_t fixed = 1 + 1 + tag.size() + 4;  // "." "." tag ".tmp"
+    const std::size_t room = kNameLimit > fixed ? kNameLimit - fixed : 0;
+    const std::string entry = "." + CutUtf8(Utf8Of(path.filename()), room) + "." + tag + ".tmp";
+    return Utf8Of(path.parent_path() / PathOf(entry));
+}
+
 #ifdef _WIN32
 
 namespace {
@@ -108,28 +128,48 @@ std::FILE* StreamOf(HANDLE h, int flags, const char* mode, int& error) {
     return f;
 }
 
+// A file on a disk that is not a folder.
+bool IsRegular(HANDLE h) {
+    BY_HANDLE_FILE_INFORMATION info{};
+    return GetFileType(h) == FILE_TYPE_DISK && GetFileInformationByHandle(h, &info) &&
+           !(info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+// Backup semantics let a folder open too, so it is told apart from a file
+// that cannot be reached.
+HANDLE OpenExisting(const std::string& name, DWORD access) {
+    return CreateFileW(Wide(name).c_str(), access,
+                       FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                       OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+}
+
 }  // namespace
 
+bool ExistsAsNonRegular(const std::string& name) {
+    // No access asked: only the kind of the file is looked at.
+    const HANDLE h = OpenExisting(name, 0);
+    if (h == INVALID_HANDLE_VALUE) return false;  // missing, or the write will say why
+    const bool regular = IsRegular(h);
+    CloseHandle(h);
+    return !regular;
+}
+
+std::string FollowLinks(const std::string& name) {
+    return name;
+}
+
 std::FILE* OpenForRead(const std::string& name, int& error) {
-    // Backup semantics let a folder open too, so it is told apart from a
-    // file that cannot be reached.
-    const HANDLE h = CreateFileW(Wide(name).c_str(), GENERIC_READ,
-                                 FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                                 OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    const HANDLE h = OpenExisting(name, GENERIC_READ);
     if (h == INVALID_HANDLE_VALUE) {
         error = ErrnoOf(GetLastError());
         return nullptr;
     }
-    BY_HANDLE_FILE_INFORMATION info{};
-    if (GetFileType(h) != FILE_TYPE_DISK || !GetFileInformationByHandle(h, &info)) {
+    if (!IsRegular(h)) {
         error = kNotRegularFile;
-    } else if (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-        error = EISDIR;
-    } else {
-        return StreamOf(h, _O_RDONLY, "rb", error);
+        CloseHandle(h);
+        return nullptr;
     }
-    CloseHandle(h);
-    return nullptr;
+    return StreamOf(h, _O_RDONLY, "rb", error);
 }
 
 std::FILE* CreateNew(const std::string& name, int& error) {
@@ -165,18 +205,39 @@ int Replace(const std::string& from, const std::string& to) {
 
 #else  // POSIX
 
+bool ExistsAsNonRegular(const std::string& name) {
+    struct stat st {};
+    return ::lstat(name.c_str(), &st) == 0 && !S_ISREG(st.st_mode);
+}
+
+std::string FollowLinks(const std::string& name) {
+    fs::path p = PathOf(name);
+    std::error_code ec;
+    for (int hop = 0; hop < 40 && fs::is_symlink(fs::symlink_status(p, ec)); ++hop) {
+        const fs::path target = fs::read_symlink(p, ec);
+        if (ec) break;
+        p = target.is_absolute() ? target : p.parent_path() / target;
+    }
+    return Utf8Of(p);
+}
+
 std::FILE* OpenForRead(const std::string& name, int& error) {
-    // Non-blocking, so that opening a pipe does not wait for a writer.
+    // Anything but a regular file is refused before it is opened: opening a
+    // device can act on it.
+    struct stat st {};
+    if (::stat(name.c_str(), &st) == 0 && !S_ISREG(st.st_mode)) {
+        error = kNotRegularFile;
+        return nullptr;
+    }
+    // Non-blocking, so that a pipe put in its place meanwhile does not wait
+    // for a writer; looked at again once open.
     const int fd = ::open(name.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
         error = errno;
         return nullptr;
     }
-    struct stat st {};
     if (::fstat(fd, &st) != 0) {
         error = errno;
-    } else if (S_ISDIR(st.st_mode)) {
-        error = EISDIR;
     } else if (!S_ISREG(st.st_mode)) {
         error = kNotRegularFile;
     } else if (::fcntl(fd, F_SETFL, O_RDONLY) != 0) {

@@ -4,15 +4,20 @@
 // the nearest one), so both systems report them in the same words.
 #pragma once
 
+#include <cstddef>
 #include <cstdio>
 #include <filesystem>
 #include <string>
 
 namespace kmr::files {
 
-// Not an errno value: the name is neither a regular file nor a folder
-// (a device, a pipe, a socket).
+// Not an errno value: the name is not a regular file (a folder, a device, a
+// pipe, a socket).
 constexpr int kNotRegularFile = -1;
+
+// Longest name a folder entry may have, in bytes of UTF-8 (on Windows the
+// limit counts UTF-16 units, never more than the bytes).
+constexpr std::size_t kNameLimit = 255;
 
 std::filesystem::path PathOf(const std::string& utf8Name);
 std::string Utf8Of(const std::filesystem::path& path);
@@ -20,8 +25,23 @@ std::string Utf8Of(const std::filesystem::path& path);
 // True when anything, even a dangling link, has this name.
 bool Exists(const std::string& name);
 
-// Opens a regular file for reading (links followed). Anything else is refused
-// without waiting on it: EISDIR for a folder, kNotRegularFile otherwise.
+// True when something that is not a regular file has this name, links not
+// followed: a folder, a device, a pipe, a socket, a link (on Windows: a
+// folder or a device).
+bool ExistsAsNonRegular(const std::string& name);
+
+// The name a write through `name` lands on: symbolic links are followed, the
+// last one also when its target does not exist yet; a loop of links stops
+// after 40 and gives a link. On Windows the name itself.
+std::string FollowLinks(const std::string& name);
+
+// "." name "." tag ".tmp" in the folder of `name`, the name part cut at a
+// UTF-8 character boundary so that the whole stays within kNameLimit.
+std::string TemporaryName(const std::string& name, const std::string& tag);
+
+// Opens a regular file for reading (links followed). Anything else (folder,
+// pipe, device) is refused with kNotRegularFile without being opened for
+// reading, and without waiting on it should one be swapped in meanwhile.
 // Returns null and sets error on failure.
 std::FILE* OpenForRead(const std::string& name, int& error);
 

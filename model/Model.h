@@ -75,6 +75,12 @@ enum NodeLoadType : std::int32_t {
     kNodeNone = 2,    // -----
 };
 
+// Force unit flags (InputUnit, OutputUnit and their defaults).
+enum ForceUnit : std::int32_t {
+    kUnitTon = 0,         // t (従来)
+    kUnitKiloNewton = 1,  // kN (SI)
+};
+
 constexpr int kMaxSpans = 10;
 constexpr int kMaxSupports = 11;
 constexpr int kLoadSlots = 5;

@@ -5,7 +5,8 @@ KMR_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 KMR_JOBS="${KMR_JOBS:-$(nproc)}"
 
 KMR_PACKAGES=(
-    build-essential cmake ninja-build clang libclang-rt-14-dev pkg-config
+    build-essential cmake ninja-build clang libclang-rt-14-dev pkg-config clang-format
+    file dpkg-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     qt6-base-dev qt6-base-dev-tools libgl-dev libxkbcommon-dev
     fonts-ipafont-gothic fonts-ipafont-mincho

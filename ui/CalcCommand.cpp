@@ -20,7 +20,7 @@
 
 namespace kmr::ui {
 
-bool TMainF::Validate(int mode) {
+bool TMainF::Validate(kmr::ValidationMode mode) {
     const kmr::ValidationResult r = kmr::ValidateModel(state_.Model, mode);
     if (r.commonLoadRed) editor_->MarkCommonLoadOverLimit();
     if (r.Passed()) return true;

@@ -93,7 +93,7 @@ class TMainF : public QMainWindow {
     void ResetToNewDocument();
     bool CloseQuery();
     void WriteAtClose();
-    bool Validate(int mode);
+    bool Validate(kmr::ValidationMode mode);
     void ShowReport();
     void SetUpPreview();
 

@@ -21,12 +21,33 @@ struct Verb {
     const char* synopsis;  // arguments, shown in the usage text
     const char* summary;   // one line, Japanese
     VerbRun run;
+    // For `plovkmr VERB --help`, Japanese: one line per argument or option
+    // ("  -o DIR   ..."), and the exit statuses when they differ from the
+    // common ones (0 success, 1 file error, 2 usage error).
+    const char* options = nullptr;
+    const char* exits = nullptr;
 };
 
 // All verbs, in the order of the usage text (Verbs.cpp).
 const std::vector<Verb>& Verbs();
+// The verb of that name, or nullptr.
+const Verb* FindVerb(const std::string& name);
 
-// args: everything after the program name.
+// The program version, "3.0.6.0".
+const char* ProgramVersion();
+
+// args: everything after the program name. Besides the verbs: --help, -h,
+// help [VERB], --version.
 int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+
+// Runs the verb `name` with `run`, answering `--help` / `-h` among its
+// arguments with the verb's help instead (used by the dispatcher and by the
+// helper programs).
+int RunVerb(const Verb& verb, VerbRun run, const std::vector<std::string>& args, std::ostream& out,
+            std::ostream& err);
+
+// Help.cpp: the usage of the whole program and of one verb.
+void PrintUsage(std::ostream& s);
+void PrintVerbHelp(const Verb& verb, std::ostream& s);
 
 }  // namespace kmr::cli

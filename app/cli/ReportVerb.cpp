@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QString>
+#include <filesystem>
 #include <memory>
 #include <ostream>
 #include <string>
@@ -103,11 +104,38 @@ bool ParseArgs(const std::vector<std::string>& args, ReportArgs& parsed, std::os
     return true;
 }
 
+// The PDF may not replace the data file read, any data file, or anything that
+// is not a regular file (a device, a FIFO, a folder; links are followed).
+// Prints the problem and returns false.
+bool CheckOutput(const ReportArgs& a, std::ostream& err) {
+    namespace fs = std::filesystem;
+    const auto refuse = [&](const char* why) {
+        err << "plovkmr: 出力先「" << a.pdf << "」" << why << "計算書は作成しません。\n";
+        return false;
+    };
+    std::error_code ec;
+    if (fs::equivalent(a.pdf, ActualFileName(a.file), ec)) {
+        return refuse("は読み込むデータファイルと同じファイルです。");
+    }
+    if (ActualFileName(a.pdf) == a.pdf) {  // a ".KMX" or ".Kmr" name, any case
+        return refuse("はデータファイル（.KMX / .Kmr）の名前です。");
+    }
+    const fs::file_status status = fs::status(a.pdf, ec);
+    if (fs::exists(status) && !fs::is_regular_file(status)) {
+        return refuse("は通常のファイルではありません。");
+    }
+    if (fs::is_symlink(fs::symlink_status(a.pdf, ec)) && !fs::exists(status)) {
+        return refuse("はリンク先のないシンボリックリンクです。");
+    }
+    return true;
+}
+
 }  // namespace
 
 int RunReport(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     ReportArgs a;
     if (!ParseArgs(args, a, err)) return kExitUsage;
+    if (!CheckOutput(a, err)) return kExitFileError;
 
     BeamModel model;
     FileKind kind = FileKind::Version3;

@@ -2,18 +2,44 @@
 
 namespace kmr::cli {
 
+// Each line: name, synopsis, summary, function, then for --help the
+// arguments and options and the exit statuses (nullptr: the common ones).
 const std::vector<Verb>& Verbs() {
     static const std::vector<Verb> verbs = {
         {"dump", "FILE", "データファイルの内容を JSON で出力します（.Kmr は変換後の内容）。",
-         RunDump},
+         RunDump, "  FILE         データファイル（.KMX、または旧データ .Kmr）\n"},
         {"convert", "OLD.Kmr... [-o DIR] [--force]",
-         "Ver.1.x の旧データを Ver.3 のデータ（.KMX）に変換します。", RunConvert},
+         "Ver.1.x の旧データを Ver.3 のデータ（.KMX）に変換します。", RunConvert,
+         "  OLD.Kmr...   変換する旧データ。同じ名前で拡張子 .KMX のファイルを書きます。\n"
+         "  -o DIR       書き出すフォルダー（既定: 旧データと同じフォルダー）\n"
+         "  --force      同じ名前のファイルがあるときも上書きします。\n"},
         {"calc", "FILE... [--json]",
          "入力チェックのうえ応力算定を行い、結果を出力します（--json: 1 ファイル 1 行の JSON）。",
-         RunCalc},
+         RunCalc,
+         "  FILE...      データファイル（.KMX、.Kmr）。ファイルごとに計算します。\n"
+         "  --json       結果を 1 ファイル 1 行の JSON で出力します（既定: 表形式の文字）。\n",
+         "  0  すべてのファイルを計算しました。\n"
+         "  1  読めないファイルがありました（残りのファイルは計算します）。\n"
+         "  2  使い方の誤り、または入力チェックで計算できないファイルがありました。\n"},
+#ifdef KMR_REPORT_HELPER
+        // Runs in the helper program libexec/plovkmr/plovkmr-report, the only
+        // part of the command line that loads Qt.
         {"report", "FILE [-o OUT.pdf]",
          "応力算定を行い、計算書を PDF で書き出します（既定: データファイルと同じ名前の .pdf）。",
-         RunReport},
+         RunReportInHelper,
+         "  FILE         データファイル（.KMX、.Kmr）\n"
+         "  -o OUT.pdf   書き出す PDF ファイル（既定: FILE の拡張子を .pdf にした名前）\n",
+         "  0  計算書を書き出しました。\n"
+         "  1  データファイルを読めない、または PDF を書けません（何も書きません）。\n"
+         "  2  使い方の誤り、または入力チェックで計算できません（何も書きません）。\n"},
+#else
+        // A build without the helper (Windows, no Qt): the verb says so.
+        {"report", "FILE [-o OUT.pdf]",
+         "計算書（PDF）を書き出します。このビルドには含まれていません（終了コード 2）。",
+         RunReportUnavailable,
+         "  FILE         データファイル（.KMX、.Kmr）\n"
+         "  -o OUT.pdf   書き出す PDF ファイル\n"},
+#endif
     };
     return verbs;
 }

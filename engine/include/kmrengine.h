@@ -61,15 +61,47 @@ extern "C" {
 #endif
 
 /*
+ * Support codes of VF_RenzokuGir (argument 12, one per node). A model's
+ * support condition 0..4 is the code minus one.
+ */
+enum KmrSupportCode {
+    KMR_SUPPORT_FIXED = 1,  /* rotation and deflection held */
+    KMR_SUPPORT_SIMPLE = 2, /* deflection held */
+    KMR_SUPPORT_HINGE = 3,  /* nothing held; releases the member end to the left */
+    KMR_SUPPORT_SPRING = 4, /* vertical spring on the deflection */
+    KMR_SUPPORT_FREE = 5    /* nothing held */
+};
+
+/*
+ * Load types of VF_CMQGIR (argument 10). The function reads only whether the
+ * type is KMR_LOAD_CONCENTRATED; every other value is a distributed load
+ * whose shape the lengths and factors describe. The shapes are numbered as
+ * the model's member-load types plus one.
+ */
+enum KmrLoadType {
+    KMR_LOAD_CONCENTRATED = 1,
+    KMR_LOAD_RISING_TRIANGLE = 2,  /* rises over its length */
+    KMR_LOAD_FALLING_TRIANGLE = 3, /* falls over its length */
+    KMR_LOAD_UNIFORM = 4,
+    KMR_LOAD_TRAPEZOID = 5,
+    KMR_LOAD_TRIANGLE = 6 /* rises over half its length, falls over the rest */
+};
+
+/*
  * VF_RenzokuGir -- continuous girder by the stiffness method.
  *
- * Support codes (supportCode, one per node):
- *   1 fixed   rotation and deflection held
- *   2 simple  deflection held
- *   3 hinge   nothing held at the node; the right end of the member to the
- *             LEFT of the node is released (moment-free)
- *   4 spring  vertical spring on the deflection (constant in springConstant)
- *   5 free    nothing held
+ * Support codes (supportCode, one per node; enum KmrSupportCode):
+ *   1 KMR_SUPPORT_FIXED   rotation and deflection held
+ *   2 KMR_SUPPORT_SIMPLE  deflection held
+ *   3 KMR_SUPPORT_HINGE   nothing held at the node; the right end of the
+ *                         member to the LEFT of the node is released
+ *                         (moment-free)
+ *   4 KMR_SUPPORT_SPRING  vertical spring on the deflection (constant in
+ *                         springConstant)
+ *   5 KMR_SUPPORT_FREE    nothing held
+ * A node of any other code is held by nothing, yet it gets neither the
+ * correcting pass of free nodes nor a zero reaction: callers pass
+ * KMR_SUPPORT_FREE for every unsupported node.
  *
  *  #  argument         type, dimension       in/out        meaning
  *  1  nodeCount        int32, by value       in            N = spans + 1
@@ -200,8 +232,11 @@ KMRENGINE_API int32_t VF_RenzokuGir(int32_t nodeCount, int32_t memberCount, int3
  *                                                     start of the middle part
  *  9  endFactor       float, by value         in      intensity factor at the
  *                                                     end of the middle part
- * 10  loadType        int32, by value         in      1 concentrated load; any
- *                                                     other value distributed
+ * 10  loadType        int32, by value         in      KMR_LOAD_CONCENTRATED
+ *                                                     (1) concentrated load;
+ *                                                     any other value
+ *                                                     distributed (enum
+ *                                                     KmrLoadType)
  * 11  endSpringRatio  float, by value         in      end-restraint parameter
  *                                                     of conditions 0 and 3
  *                                                     (0 for fixed ends)

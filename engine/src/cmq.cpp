@@ -5,6 +5,7 @@
 
 #include <cmath>
 
+#include "codes.h"
 #include "kmrengine.h"
 
 namespace kmr::engine {
@@ -175,7 +176,7 @@ extern "C" void VF_CMQGIR(int32_t endCondition, float span, float loadStart, flo
     const int ec = endCondition;
     const float L = span, s = endSpringRatio, x = sectionX;
     CmqOutputs o;
-    if (loadType == 1) {
+    if (loadType == kConcentratedLoad) {
         CmqPiece(kConcentrated, ec, L, loadStart, 0.0f, loadValue, s, x, o);
     } else {
         if (riseLength >= e) {

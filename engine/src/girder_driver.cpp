@@ -7,13 +7,12 @@
 #include <vector>
 
 #include "array_view.h"
+#include "codes.h"
 #include "girder_pass.h"
 #include "kmrengine.h"
 
 namespace kmr::engine {
 namespace {
-
-constexpr int kFree = 5;
 
 struct Residuals {
     std::vector<int32_t> node;
@@ -121,8 +120,10 @@ extern "C" int32_t VF_RenzokuGir(int32_t nodeCount, int32_t memberCount, int32_t
     const int n = std::max(nodeCount, 0), m = std::max(memberCount, 0);
     const int d = std::max(dofCount, 0);
     // The girder's numbering ties the counts together; anything else would
-    // index outside the caller's arrays.
-    if (m < 1 || n != m + 1 || d != 2 * n) return 0;
+    // index outside the caller's arrays. Compared in 64 bits: M + 1 and 2N
+    // do not fit 32 bits for the largest counts.
+    const int64_t n64 = n, m64 = m, d64 = d;
+    if (m64 < 1 || n64 != m64 + 1 || d64 != 2 * n64) return 0;
     const Mat1<float> em{endMoment, m}, es{endShear, m};
     std::vector<float> stiffness(m);
     for (int i = 1; i <= m; ++i) {

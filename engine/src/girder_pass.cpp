@@ -16,15 +16,10 @@
 #include <vector>
 
 #include "array_view.h"
+#include "codes.h"
 
 namespace kmr::engine {
 namespace {
-
-constexpr int kFixed = 1;
-constexpr int kSimple = 2;
-constexpr int kHinge = 3;
-constexpr int kSpring = 4;
-constexpr int kFree = 5;
 
 bool ValidNode(const GirderArrays& g, int i) {
     return i >= 1 && i <= g.nodes;

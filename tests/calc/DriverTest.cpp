@@ -3,6 +3,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
+#include <limits>
 #include <vector>
 
 #include "calc/Calculation.h"
@@ -136,12 +138,31 @@ TEST(Driver, EmptySlotsAndTheCommonLoadSwitch) {
     BeamModel m = MakeBeam({6.0}, {S, S});
     SetLoad(m, 1, 1, kLoadNone, 9.0, 1.0, 2.0);
     SetLoad(m, 1, 2, -1, 9.0, 1.0, 2.0);
+    SetLoad(m, 1, 3, std::numeric_limits<std::int32_t>::max(), 9.0, 1.0, 2.0);
+    SetLoad(m, 1, 4, std::numeric_limits<std::int32_t>::min(), 9.0, 1.0, 2.0);
     m.Header.CommonLoad = 7.0;
     m.Header.CommonLoadHeight = 1.0;
     m.Header.CommonLoadOff = 1;
     const CalcResults r = Calculate(m);
     EXPECT_EQ(r.MemberResults[1].MCenter, 0.0);
     EXPECT_EQ(r.NodeResults[1].Reaction, 0.0);
+}
+
+// A support condition outside the table holds nothing: the tip of a
+// cantilever (PL at the root, PL^3/3EI at the tip, no reaction, its spring
+// constant unused), whatever code it holds.
+TEST(Driver, ConditionsOutsideTheTableHoldNothing) {
+    for (std::int32_t code : {5, 6, -1, std::numeric_limits<std::int32_t>::max(),
+                              std::numeric_limits<std::int32_t>::min()}) {
+        BeamModel m = MakeBeam({3.0}, {F, code});
+        m.Supports[2].SpringConstant = 5.0;
+        SetNodeLoad(m, 2, 1, kNodeForce, 10.0);
+        const CalcResults r = Calculate(m);
+        ExpectNear(r.MemberResults[1].MLeft, -30.0, "MLeft");
+        ExpectNear(r.NodeResults[1].Reaction, 10.0, "R1");
+        EXPECT_EQ(r.NodeResults[2].Reaction, 0.0) << code;
+        ExpectNear(r.NodeResults[2].Deflection, 100 * 10.0 * 27 / 3 / kEI, "tip deflection");
+    }
 }
 
 // Intensity at x of a distributed load slot (q = value x height), written
@@ -330,6 +351,17 @@ TEST(CalculateModel, RefusesBeforeFillingAndFillsBeforeTheFullCheck) {
     const ValidationResult ok = CalculateModel(m, r);
     EXPECT_TRUE(ok.Passed());
     ExpectNear(r.MemberResults[1].MCenter, 4.5, "MCenter");
+}
+
+TEST(CalculateModel, RefusesResultsThatAreNotFinite) {
+    BeamModel m = OverflowingBeam();
+    ASSERT_TRUE(ValidateModel(m, kValidateCalculation).Passed());
+    CalcResults r;
+    r.NodeResults[3].Deflection = 99.0;
+    const ValidationResult v = CalculateModel(m, r);
+    EXPECT_EQ(v.code, kNoResult);
+    EXPECT_EQ(v.message, "計算結果が求まりません。入力データを確認してください。");
+    EXPECT_EQ(r.NodeResults[3].Deflection, 99.0);  // the results are left untouched
 }
 
 TEST(CalculateModel, RefusesAMechanism) {

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <vector>
 
 #include "calc/Validation.h"
@@ -151,6 +152,9 @@ TEST(Mechanism, CalculationModeRefusesMechanismsTheCountPasses) {
         {{S, H, H, F}, false, true},   // two links in line between held points
         {{F, H, H, F}, false, false},  // a link between two cantilevers
         {{S, S, S}, true, false},      // moments on held nodes are harmless
+        // Conditions outside the table hold nothing, like a free node.
+        {{F, 6, S}, false, false},
+        {{S, std::numeric_limits<int>::max(), H, S}, false, true},
     };
     for (const Arrangement& row : rows) {
         const int n = int(row.supports.size()) - 1;

@@ -23,7 +23,7 @@ BeamModel Valid() {
 
 struct Case {
     const char* name;
-    int mode;
+    ValidationMode mode;
     std::function<void(BeamModel&)> edit;
     int code;
 };
@@ -43,88 +43,88 @@ TEST_P(ValidationCases, SettlesOnTheExpectedCode) {
 // Which check wins when several offences meet: the checks that run
 // regardless overwrite an earlier code, the others run only while it is 0.
 const Case kOrderCases[] = {
-    {"UnstableThenCommonLoad", 0,
+    {"UnstableThenCommonLoad", kValidateCalculation,
      [](BeamModel& m) {
          m.Supports[3].Condition = R;
          m.Supports[1].Condition = R;
          m.Header.CommonLoad = 1001.0;
      },
      kCommonLoadOverLimit},
-    {"CommonLoadHidesCommonHeight", 0,
+    {"CommonLoadHidesCommonHeight", kValidateCalculation,
      [](BeamModel& m) {
          m.Header.CommonLoad = -1001.0;
          m.Header.CommonLoadHeight = 200.0;
      },
      kCommonLoadOverLimit},
-    {"UnstableInModeOneThenSpanZero", 1,
+    {"UnstableInModeOneThenSpanZero", kValidateLoadDiagram,
      [](BeamModel& m) {
          m.Supports[1].Condition = R;
          m.Supports[3].Condition = R;
          m.Members[1].SpanLength = 0.0;
      },
      kNoSpanLength},
-    {"CommonLoadThenSpanZero", 0,
+    {"CommonLoadThenSpanZero", kValidateCalculation,
      [](BeamModel& m) {
          m.Header.CommonLoad = 5000.0;
          m.Members[1].SpanLength = 0.0;
      },
      kNoSpanLength},
-    {"SpanZeroThenLoadValue", 0,
+    {"SpanZeroThenLoadValue", kValidateCalculation,
      [](BeamModel& m) {
          m.Members[1].SpanLength = 0.0;
          SetLoad(m, 1, 4, kLoadUniform, 1001.0, 0.0, 1.0);
      },
      kLoadValueOverLimit},
-    {"HeightInEarlierSlotEndsSlotLoop", 0,
+    {"HeightInEarlierSlotEndsSlotLoop", kValidateCalculation,
      [](BeamModel& m) {
          SetLoad(m, 1, 1, kLoadUniform, 1.0, 0.0, 1.0, 0.0, -200.0);
          SetLoad(m, 1, 2, kLoadUniform, 1001.0, 0.0, 1.0);
      },
      kLoadHeightOverLimit},
-    {"SpanZeroHidesIo", 0,
+    {"SpanZeroHidesIo", kValidateCalculation,
      [](BeamModel& m) {
          m.Members[1].SpanLength = 0.0;
          m.Members[1].Io = 0.0;
      },
      kNoSpanLength},
-    {"IoHidesE", 0,
+    {"IoHidesE", kValidateCalculation,
      [](BeamModel& m) {
          m.Members[1].Io = 0.0;
          m.Members[1].E = 0.0;
      },
      kNoIo},
-    {"EHidesExtent", 0,
+    {"EHidesExtent", kValidateCalculation,
      [](BeamModel& m) {
          m.Members[1].E = 0.0;
          SetLoad(m, 1, 1, kLoadConcentrated, 1.0, 7.0);
      },
      kNoE},
-    {"MemberHidesSpring", 0,
+    {"MemberHidesSpring", kValidateCalculation,
      [](BeamModel& m) {
          m.Supports[2].Condition = K;
          m.Members[2].Io = 2e11;
      },
      kIoOverLimit},
-    {"FirstOffendingMemberEndsLoop", 0,
+    {"FirstOffendingMemberEndsLoop", kValidateCalculation,
      [](BeamModel& m) {
          SetLoad(m, 1, 1, kLoadUniform, 2000.0, 0.0, 1.0);
          m.Members[2].SpanLength = 0.0;
      },
      kLoadValueOverLimit},
-    {"CommonIoHidesCommonE", 3,
+    {"CommonIoHidesCommonE", kValidateCommon,
      [](BeamModel& m) {
          m.Header.CommonIo = 2e11;
          m.Header.CommonE = 2e6;
      },
      kCommonIoOverLimit},
-    {"CommonHeightHidesBeamSize", 0,
+    {"CommonHeightHidesBeamSize", kValidateCalculation,
      [](BeamModel& m) {
          m.Header.CommonLoadHeight = 101.0;
          m.Header.IoInputMode = 1;
          m.Header.CommonB = 2000.0;
      },
      kCommonLoadHeightOverLimit},
-    {"UnstableHidesCommonData", 0,
+    {"UnstableHidesCommonData", kValidateCalculation,
      [](BeamModel& m) {
          m.Supports[1].Condition = H;
          m.Supports[3].Condition = H;
@@ -137,60 +137,103 @@ INSTANTIATE_TEST_SUITE_P(Order, ValidationCases, ::testing::ValuesIn(kOrderCases
 
 // Limits, ε and the single-precision constants, and which mode runs what.
 const Case kLimitCases[] = {
-    {"SpanAtLimitPasses", 0, [](BeamModel& m) { m.Members[2].SpanLength = 100.0; }, 0},
-    {"SpanOverLimit", 0, [](BeamModel& m) { m.Members[2].SpanLength = 100.001; }, kSpanOverLimit},
-    {"SpanBelowEpsilon", 0, [](BeamModel& m) { m.Members[2].SpanLength = 9e-7; }, kNoSpanLength},
-    {"SpanAtEpsilonPasses", 1, [](BeamModel& m) { m.Members[2].SpanLength = 1e-6f; }, 0},
-    {"IoSingleLimitPasses", 0, [](BeamModel& m) { m.Members[1].Io = 99999997952.0; }, 0},
-    {"IoTenToElevenOffends", 0, [](BeamModel& m) { m.Members[1].Io = 1e11; }, kIoOverLimit},
-    {"ELimitTon", 0, [](BeamModel& m) { m.Members[1].E = 1e6 + 1; }, kEOverLimit},
-    {"ELimitKiloNewton", 0,
+    {"SpanAtLimitPasses", kValidateCalculation,
+     [](BeamModel& m) { m.Members[2].SpanLength = 100.0; }, 0},
+    {"SpanOverLimit", kValidateCalculation, [](BeamModel& m) { m.Members[2].SpanLength = 100.001; },
+     kSpanOverLimit},
+    {"SpanBelowEpsilon", kValidateCalculation, [](BeamModel& m) { m.Members[2].SpanLength = 9e-7; },
+     kNoSpanLength},
+    {"SpanAtEpsilonPasses", kValidateLoadDiagram,
+     [](BeamModel& m) { m.Members[2].SpanLength = 1e-6f; }, 0},
+    {"IoSingleLimitPasses", kValidateCalculation,
+     [](BeamModel& m) { m.Members[1].Io = 99999997952.0; }, 0},
+    {"IoTenToElevenOffends", kValidateCalculation, [](BeamModel& m) { m.Members[1].Io = 1e11; },
+     kIoOverLimit},
+    {"ELimitTon", kValidateCalculation, [](BeamModel& m) { m.Members[1].E = 1e6 + 1; },
+     kEOverLimit},
+    {"ELimitKiloNewton", kValidateCalculation,
      [](BeamModel& m) {
          m.Header.InputUnit = 1;
          m.Members[1].E = 1e7;
      },
      0},
-    {"LoadValueKiloNewtonPasses", 0,
+    {"LoadValueKiloNewtonPasses", kValidateCalculation,
      [](BeamModel& m) {
          m.Header.InputUnit = 1;
          SetLoad(m, 1, 1, kLoadConcentrated, 5000.0, 3.0);
      },
      0},
-    {"SpringKiloNewtonOverLimit", 0,
+    {"SpringKiloNewtonOverLimit", kValidateCalculation,
      [](BeamModel& m) {
          m.Header.InputUnit = 1;
          m.Supports[2].Condition = K;
          m.Supports[2].SpringConstant = 10001.0;
      },
      kSpringOverLimit},
-    {"SpringTonAtLimitPasses", 0,
+    {"SpringTonAtLimitPasses", kValidateCalculation,
      [](BeamModel& m) {
          m.Supports[2].Condition = K;
          m.Supports[2].SpringConstant = 1000.0;
      },
      0},
-    {"SpringUnset", 0, [](BeamModel& m) { m.Supports[2].Condition = K; }, kNoSpringConstant},
-    {"SpringUnsetIgnoredOutsideModeZero", 1, [](BeamModel& m) { m.Supports[2].Condition = K; }, 0},
-    {"CommonHeightNegativePasses", 0, [](BeamModel& m) { m.Header.CommonLoadHeight = -200.0; }, 0},
-    {"MemberHeightNegativeOffends", 0,
+    {"SpringUnset", kValidateCalculation, [](BeamModel& m) { m.Supports[2].Condition = K; },
+     kNoSpringConstant},
+    {"SpringUnsetIgnoredOutsideModeZero", kValidateLoadDiagram,
+     [](BeamModel& m) { m.Supports[2].Condition = K; }, 0},
+    {"CommonHeightNegativePasses", kValidateCalculation,
+     [](BeamModel& m) { m.Header.CommonLoadHeight = -2.0; }, 0},
+    {"CommonHeightNegativeByMagnitude", kValidateCalculation,
+     [](BeamModel& m) { m.Header.CommonLoadHeight = -200.0; }, kCommonLoadHeightOverLimit},
+    {"CommonHeightHugeNegative", kValidateLoadDiagram,
+     [](BeamModel& m) { m.Header.CommonLoadHeight = -1e38; }, kCommonLoadHeightOverLimit},
+    {"NegativeCommonLoadPasses", kValidateCalculation,
+     [](BeamModel& m) { SetCommonLoad(m, -999.0, 2.0); }, 0},
+    {"SmallNegativeDistancePasses", kValidateCalculation,
+     [](BeamModel& m) { SetLoad(m, 1, 1, kLoadUniform, 1.0, -0.5, 3.0); }, 0},
+    {"NegativeDistanceBeyondSpan", kValidateCalculation,
+     [](BeamModel& m) { SetLoad(m, 2, 2, kLoadConcentrated, 1.0, -6.001); }, kLoadBeyondSpan},
+    {"HugeNegativeDistance", kValidateCalculation,
+     [](BeamModel& m) { SetLoad(m, 2, 2, kLoadUniform, 1.0, -1e30, 1.0); }, kLoadBeyondSpan},
+    {"HugeNegativeLength1", kValidateLoadDiagram,
+     [](BeamModel& m) { SetLoad(m, 1, 3, kLoadTriangle, 1.0, 1e30, -1e30); }, kLoadBeyondSpan},
+    {"HugeNegativeLength2", kValidateCalculation,
+     [](BeamModel& m) { SetLoad(m, 1, 3, kLoadTrapezoid, 1.0, 0.0, 1.0, -1e30); }, kLoadBeyondSpan},
+    {"NodeLoadOverLimit", kValidateCalculation,
+     [](BeamModel& m) { SetNodeLoad(m, 3, 5, kNodeForce, 1e38); }, kNodeLoadOverLimit},
+    {"NodeMomentOverLimit", kValidateCalculation,
+     [](BeamModel& m) { SetNodeLoad(m, 1, 1, kNodeMoment, -1000.5); }, kNodeLoadOverLimit},
+    {"NodeLoadKiloNewtonPasses", kValidateCalculation,
+     [](BeamModel& m) {
+         m.Header.InputUnit = kUnitKiloNewton;
+         SetNodeLoad(m, 2, 1, kNodeForce, 9999.0);
+     },
+     0},
+    {"EmptyNodeSlotIgnored", kValidateCalculation,
+     [](BeamModel& m) { SetNodeLoad(m, 2, 1, kNodeNone, 1e38); }, 0},
+    {"NodeLoadsOnlyInModeZero", kValidateLoadDiagram,
+     [](BeamModel& m) { SetNodeLoad(m, 2, 1, kNodeForce, 1e38); }, 0},
+    {"NodeLoadBeyondCountIgnored", kValidateCalculation,
+     [](BeamModel& m) { SetNodeLoad(m, 4, 1, kNodeForce, 1e38); }, 0},
+    {"MemberHeightNegativeOffends", kValidateCalculation,
      [](BeamModel& m) { SetLoad(m, 1, 1, kLoadUniform, 1.0, 0.0, 1.0, 0.0, -200.0); },
      kLoadHeightOverLimit},
-    {"EmptySlotValueStillChecked", 0,
+    {"EmptySlotValueStillChecked", kValidateCalculation,
      [](BeamModel& m) { SetLoad(m, 2, 5, kLoadNone, 1001.0, 0.0); }, kLoadValueOverLimit},
-    {"UnselectedSlotValueStillChecked", 1, [](BeamModel& m) { SetLoad(m, 2, 5, -1, -1001.0, 0.0); },
-     kLoadValueOverLimit},
-    {"EmptySlotExtentIgnored", 0, [](BeamModel& m) { SetLoad(m, 2, 5, kLoadNone, 1.0, 50.0); }, 0},
-    {"ConcentratedAtSpanEndPasses", 0,
+    {"UnselectedSlotValueStillChecked", kValidateLoadDiagram,
+     [](BeamModel& m) { SetLoad(m, 2, 5, -1, -1001.0, 0.0); }, kLoadValueOverLimit},
+    {"EmptySlotExtentIgnored", kValidateCalculation,
+     [](BeamModel& m) { SetLoad(m, 2, 5, kLoadNone, 1.0, 50.0); }, 0},
+    {"ConcentratedAtSpanEndPasses", kValidateCalculation,
      [](BeamModel& m) { SetLoad(m, 1, 1, kLoadConcentrated, 1.0, 6.0); }, 0},
-    {"ConcentratedBeyondSpan", 0,
+    {"ConcentratedBeyondSpan", kValidateCalculation,
      [](BeamModel& m) { SetLoad(m, 1, 1, kLoadConcentrated, 1.0, 6.001); }, kLoadBeyondSpan},
-    {"TrapezoidEndingAtSpanPasses", 0,
+    {"TrapezoidEndingAtSpanPasses", kValidateCalculation,
      [](BeamModel& m) { SetLoad(m, 1, 1, kLoadTrapezoid, 1.0, 1.0, 2.0, 1.0); }, 0},
-    {"TrapezoidBeyondSpan", 1,
+    {"TrapezoidBeyondSpan", kValidateLoadDiagram,
      [](BeamModel& m) { SetLoad(m, 1, 1, kLoadTrapezoid, 1.0, 1.1, 2.0, 1.0); }, kLoadBeyondSpan},
-    {"TriangleIgnoresLength2", 0,
+    {"TriangleIgnoresLength2", kValidateCalculation,
      [](BeamModel& m) { SetLoad(m, 1, 1, kLoadTriangle, 1.0, 1.0, 5.0, 40.0); }, 0},
-    {"LoadEndingAtAnOddSpanEndPasses", 0,
+    {"LoadEndingAtAnOddSpanEndPasses", kValidateCalculation,
      [](BeamModel& m) {
          // 95.3 is 3e-6 away from its nearest single real.
          m.Members[1].SpanLength = 95.3;
@@ -198,61 +241,65 @@ const Case kLimitCases[] = {
          SetLoad(m, 1, 2, kLoadUniform, 1.0, 45.3, 50.0);
      },
      0},
-    {"ModeThreeIgnoresSpans", 3,
+    {"ModeThreeIgnoresSpans", kValidateCommon,
      [](BeamModel& m) {
          m.Members[1].SpanLength = 0.0;
          m.Members[2].SpanLength = 0.0;
          m.Header.CommonLoad = 5000.0;
      },
      0},
-    {"ModeThreeChecksCommonE", 3, [](BeamModel& m) { m.Header.CommonE = 1.5e6; },
+    {"ModeThreeChecksCommonE", kValidateCommon, [](BeamModel& m) { m.Header.CommonE = 1.5e6; },
      kCommonEOverLimit},
-    {"ModeThreeIgnoresCommonSpring", 3, [](BeamModel& m) { m.Header.CommonSpring = 5000.0; }, 0},
-    {"CommonSpringOverLimit", 1, [](BeamModel& m) { m.Header.CommonSpring = 1001.0; },
-     kCommonSpringOverLimit},
-    {"CommonIoFollowsInputMode", 0,
+    {"ModeThreeIgnoresCommonSpring", kValidateCommon,
+     [](BeamModel& m) { m.Header.CommonSpring = 5000.0; }, 0},
+    {"CommonSpringOverLimit", kValidateLoadDiagram,
+     [](BeamModel& m) { m.Header.CommonSpring = 1001.0; }, kCommonSpringOverLimit},
+    {"CommonIoFollowsInputMode", kValidateCalculation,
      [](BeamModel& m) {
          m.Header.IoInputMode = 1;
          m.Header.CommonIo = 5e11;
      },
      0},
-    {"CommonIoBDOverLimit", 3,
+    {"CommonIoBDOverLimit", kValidateCommon,
      [](BeamModel& m) {
          m.Header.IoInputMode = 1;
          m.Header.CommonIoBD = 5e11;
      },
      kCommonIoOverLimit},
-    {"CommonBeamSizeOnlyInSizeMode", 0, [](BeamModel& m) { m.Header.CommonD = 1001.0; }, 0},
-    {"CommonBeamSize", 2,
+    {"CommonBeamSizeOnlyInSizeMode", kValidateCalculation,
+     [](BeamModel& m) { m.Header.CommonD = 1001.0; }, 0},
+    {"CommonBeamSize", kValidateBeamSize,
      [](BeamModel& m) {
          m.Header.IoInputMode = 1;
          m.Header.CommonD = 1001.0;
      },
      kCommonBeamSizeOverLimit},
-    {"MemberBeamSizeInModeTwo", 2, [](BeamModel& m) { m.Members[2].B = 1000.5; },
+    {"MemberBeamSizeInModeTwo", kValidateBeamSize, [](BeamModel& m) { m.Members[2].B = 1000.5; },
      kBeamSizeOverLimit},
-    {"MemberBeamSizeNotInModeZero", 0, [](BeamModel& m) { m.Members[2].D = 1000.5; }, 0},
-    {"ModeTwoIgnoresSpanAndLoads", 2,
+    {"MemberBeamSizeNotInModeZero", kValidateCalculation,
+     [](BeamModel& m) { m.Members[2].D = 1000.5; }, 0},
+    {"ModeTwoIgnoresSpanAndLoads", kValidateBeamSize,
      [](BeamModel& m) {
          m.Members[1].SpanLength = 0.0;
          SetLoad(m, 1, 1, kLoadUniform, 5000.0, 0.0, 9.0);
      },
      0},
-    {"ModeOneIgnoresUnsetSections", 1,
+    {"ModeOneIgnoresUnsetSections", kValidateLoadDiagram,
      [](BeamModel& m) {
          m.Members[1].Io = 0.0;
          m.Members[2].E = 0.0;
      },
      0},
-    {"NotANumberOffends", 0,
+    {"NotANumberOffends", kValidateCalculation,
      [](BeamModel& m) { m.Members[2].Io = std::numeric_limits<double>::quiet_NaN(); },
      kIoOverLimit},
-    {"NotANumberDistanceOffends", 0,
+    {"NotANumberDistanceOffends", kValidateCalculation,
      [](BeamModel& m) {
          SetLoad(m, 2, 1, kLoadConcentrated, 1.0, std::numeric_limits<double>::quiet_NaN());
      },
      kLoadBeyondSpan},
-    {"SpansBeyondCountIgnored", 0, [](BeamModel& m) { m.Members[3].SpanLength = 500.0; }, 0},
+    {"SpansBeyondCountIgnored", kValidateCalculation,
+     [](BeamModel& m) { m.Members[3].SpanLength = 500.0; }, 0},
 };
 INSTANTIATE_TEST_SUITE_P(Limits, ValidationCases, ::testing::ValuesIn(kLimitCases),
                          [](const auto& info) { return std::string(info.param.name); });
@@ -276,6 +323,10 @@ TEST(StabilityCount, FollowsTheCountRule) {
         {{6, 6, 6}, {R, S, S, R}, false},
         {{6, 6, 6}, {R, S, R, S}, false},
         {{6, 6, 6}, {R, H, H, F}, true},  // 3 + 3 + 0 - 8
+        // A condition outside the table counts as free.
+        {{6}, {F, std::numeric_limits<int>::max()}, false},
+        {{6}, {S, std::numeric_limits<int>::min()}, true},
+        {{6, 6}, {S, 6, S}, false},
     };
     for (const Row& row : rows) {
         const BeamModel m = MakeBeam(row.spans, row.supports);
@@ -309,6 +360,13 @@ TEST(ValidationMessage, SupportMessageNamesTheSupport) {
     EXPECT_EQ(r.message, "バネ定数が入力されていません。" + kBreak + "支点名 [D]");
 }
 
+TEST(ValidationMessage, NodeLoadMessageNamesTheSupport) {
+    BeamModel m = Valid();
+    SetNodeLoad(m, 3, 2, kNodeForce, 2000.0);
+    const ValidationResult r = ValidateModel(m, kValidateCalculation);
+    EXPECT_EQ(r.message, "荷重値が制限値を超えています。" + kBreak + "支点名 [C]");
+}
+
 TEST(ValidationMessage, CommonAndStabilityMessagesAreTheTextAlone) {
     BeamModel m = Valid();
     m.Header.CommonLoadHeight = 100.5;
@@ -323,7 +381,7 @@ TEST(ValidationMessage, CommonAndStabilityMessagesAreTheTextAlone) {
 TEST(ValidationMessage, CommonLoadOverLimitTurnsItsFieldRed) {
     BeamModel m = Valid();
     m.Header.CommonLoad = 1000.5;
-    for (int mode : {0, 1, 2}) {
+    for (ValidationMode mode : {kValidateCalculation, kValidateLoadDiagram, kValidateBeamSize}) {
         const ValidationResult r = ValidateModel(m, mode);
         EXPECT_EQ(r.code, kCommonLoadOverLimit);
         EXPECT_TRUE(r.commonLoadRed);
@@ -335,11 +393,12 @@ TEST(ValidationMessage, CommonLoadOverLimitTurnsItsFieldRed) {
 }
 
 TEST(ValidationMessage, EveryCodeHasItsText) {
-    for (int code :
-         {1, 2, 3, 4, 5, 6, 101, 102, 103, 105, 106, 111, 112, 202, 203, 205, 206, 211, 221}) {
-        EXPECT_FALSE(ValidationText(code).empty()) << code;
+    for (int code : {1,   2,   3,   4,   5,   6,   7,   101, 102, 103, 105,
+                     106, 111, 112, 113, 202, 203, 205, 206, 211, 221}) {
+        EXPECT_FALSE(ValidationText(ValidationCode(code)).empty()) << code;
     }
-    EXPECT_TRUE(ValidationText(7).empty());
+    EXPECT_TRUE(ValidationText(ValidationCode(8)).empty());
+    EXPECT_EQ(ValidationText(kNoResult), "計算結果が求まりません。入力データを確認してください。");
 }
 
 }  // namespace

@@ -509,5 +509,27 @@ TEST(Girder, TenSpansBalance) {
     ExpectStatics(g, r);
 }
 
+// Counts that do not describe a girder leave every array untouched, the
+// largest counts too (their M + 1 and 2N do not fit 32 bits).
+TEST(Girder, CountsThatDescribeNoGirderLeaveTheArraysAlone) {
+    const int32_t big = std::numeric_limits<int32_t>::max();
+    const struct {
+        int32_t n, m, d;
+    } rows[] = {{3, 1, 6},       {2, 1, 3},           {1, 0, 2},
+                {big, big, big}, {big, big - 1, big}, {1073741824, 1073741823, big},
+                {-1, -2, -2}};
+    for (const auto& row : rows) {
+        std::vector<float> f(8, 7.0f);
+        std::vector<int32_t> i(8, 1);
+        std::vector<double> d(64, 7.0);
+        std::vector<float> out(8, 7.0f);
+        VF_RenzokuGir(row.n, row.m, row.d, 0, 0, 0, f.data(), f.data(), i.data(), out.data(),
+                      f.data(), i.data(), i.data(), f.data(), i.data(), f.data(), f.data(),
+                      f.data(), d.data(), out.data(), out.data(), out.data(), d.data(), out.data());
+        EXPECT_EQ(out, std::vector<float>(8, 7.0f)) << row.n << " " << row.m << " " << row.d;
+        EXPECT_EQ(d, std::vector<double>(64, 7.0));
+    }
+}
+
 }  // namespace
 }  // namespace kmrtest

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <random>
+#include <utility>
 
 #include "ImageBuilder.h"
 #include "TempDir.h"
@@ -199,12 +200,16 @@ TEST_F(DataFile, JapaneseNamesInAJapaneseFolder) {
     EXPECT_EQ(ReadDataFile(Path("構造計算/旧データ.Kmr"), back).kind, FileKind::Version1);
 
     std::filesystem::create_directory(std::filesystem::u8path(Path("構造計算/フォルダ.KMX")));
-    for (const char* name : {"構造計算/フォルダ.KMX", "構造計算/無い.KMX"}) {
+    const std::pair<const char*, DataFileError::Problem> refusals[] = {
+        {"構造計算/フォルダ.KMX", DataFileError::Problem::kNotRegularFile},
+        {"構造計算/無い.KMX", DataFileError::Problem::kCannotOpen},
+    };
+    for (const auto& [name, problem] : refusals) {
         try {
             ReadDataFile(Path(name), back);
             ADD_FAILURE() << name << " was read";
         } catch (const DataFileError& e) {
-            EXPECT_EQ(e.problem(), DataFileError::Problem::kCannotOpen) << name;
+            EXPECT_EQ(e.problem(), problem) << name;
             EXPECT_NE(std::string(e.what()).find(Path(name)), std::string::npos) << e.what();
         }
     }
@@ -238,6 +243,32 @@ TEST_F(DataFile, WriteThroughALinkReplacesTheLinkedFile) {
     WriteDataFile(Path("link.KMX"), NewModel());
     EXPECT_TRUE(std::filesystem::is_symlink(Path("link.KMX")));
     EXPECT_EQ(ReadBytes(Path("real/a.KMX")), testing::NewModelVersion3().bytes);
+    // A link whose target does not exist yet: the target is created.
+    std::filesystem::create_symlink("real/new.KMX", Path("dangling.KMX"));
+    WriteDataFile(Path("dangling.KMX"), NewModel());
+    EXPECT_TRUE(std::filesystem::is_symlink(Path("dangling.KMX")));
+    EXPECT_EQ(ReadBytes(Path("real/new.KMX")), testing::NewModelVersion3().bytes);
+}
+
+// Names up to the 255-byte limit of a folder entry are written, the
+// temporary file's name staying within the limit; nothing else is left.
+TEST_F(DataFile, LongNamesAreWritten) {
+    const std::string kana = "\xE6\xA2\x81";  // 梁, 3 bytes
+    std::string wide;
+    while (wide.size() + 3 <= 251) wide += kana;  // 249 bytes of text
+    const std::string names[] = {
+        std::string(240, 'a') + ".KMX",
+        std::string(243, 'b') + ".KMX",
+        std::string(251, 'c') + ".KMX",
+        wide + ".KMX",
+    };
+    for (const std::string& name : names) {
+        WriteDataFile(Path(name), NewModel());
+        EXPECT_EQ(ReadBytes(Path(name)), testing::NewModelVersion3().bytes) << name.size();
+        WriteDataFile(Path(name), NewModel());  // over the existing file
+        std::filesystem::remove(Path(name));
+        EXPECT_TRUE(Entries().empty()) << name.size();
+    }
 }
 #endif
 

@@ -4,6 +4,7 @@
 #ifndef _WIN32
 #include <signal.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
@@ -65,8 +66,23 @@ TEST_F(Faults, ShortAndMissingFilesAreRefused) {
     WriteBytes(Path("short.Kmr"), v1);
     ExpectRefused("short.Kmr", Problem::kTooShort, {"1302 バイト", "1303 バイト"});
     ExpectRefused("missing.KMX", Problem::kCannotOpen);
+}
+
+// Nothing but a regular file is opened: a FIFO without a writer would block
+// the read for ever.
+TEST_F(Faults, SpecialFilesAreRefusedUnopened) {
     std::filesystem::create_directory(Path("folder.KMX"));
-    ExpectRefused("folder.KMX", Problem::kCannotOpen);
+    std::vector<const char*> names = {"folder.KMX"};
+#ifndef _WIN32  // FIFOs, devices and symbolic links as POSIX has them
+    ASSERT_EQ(mkfifo(Path("pipe.KMX").c_str(), 0600), 0);
+    ASSERT_EQ(mkfifo(Path("pipe.Kmr").c_str(), 0600), 0);
+    std::filesystem::create_symlink(Path("pipe.KMX"), Path("link.KMX"));
+    std::filesystem::create_symlink("/dev/null", Path("null.KMX"));
+    names.insert(names.end(), {"pipe.KMX", "pipe.Kmr", "link.KMX", "null.KMX"});
+#endif
+    for (const char* name : names) {
+        ExpectRefused(name, Problem::kNotRegularFile, {"通常のファイルではありません"});
+    }
 }
 
 TEST_F(Faults, GarbageIsRefused) {
@@ -172,7 +188,15 @@ class WriteFaults : public testing::TempDirTest {
     std::vector<std::uint8_t> old_;
 };
 
-#ifndef _WIN32  // file size limits and folder permissions are POSIX
+TEST_F(WriteFaults, UnwritablePlacesAreReported) {
+    ExpectWriteRefused(Path("no/such/folder/a.KMX"), Problem::kCannotWrite);
+    std::filesystem::create_directory(Path("dir.KMX"));
+    ExpectWriteRefused(Path("dir.KMX"), Problem::kCannotWrite);
+    EXPECT_TRUE(std::filesystem::is_directory(Path("dir.KMX")));
+    EXPECT_EQ(Entries(), std::vector<std::string>{"dir.KMX"});
+}
+
+#ifndef _WIN32  // file size limits, folder permissions, FIFOs and links are POSIX
 TEST_F(WriteFaults, FullDiskKeepsThePreviousFile) {
     WriteBytes(Path("full.KMX"), old_);
     struct rlimit saved {};
@@ -188,20 +212,28 @@ TEST_F(WriteFaults, FullDiskKeepsThePreviousFile) {
     EXPECT_EQ(Entries(), std::vector<std::string>{"full.KMX"});
 }
 
-TEST_F(WriteFaults, UnwritablePlacesAreReported) {
-    ExpectWriteRefused(Path("no/such/folder/a.KMX"), Problem::kCannotWrite);
-    std::filesystem::create_directory(Path("dir.KMX"));
-    ExpectWriteRefused(Path("dir.KMX"), Problem::kCannotWrite);
-    EXPECT_TRUE(std::filesystem::is_directory(Path("dir.KMX")));
-    EXPECT_EQ(Entries(), std::vector<std::string>{"dir.KMX"});
-}
-
 TEST_F(WriteFaults, ReadOnlyFolderKeepsThePreviousFile) {
     if (geteuid() == 0) GTEST_SKIP() << "permissions do not bind root";
     WriteBytes(Path("ro.KMX"), old_);
     std::filesystem::permissions(dir_, std::filesystem::perms(0555));
     ExpectWriteRefused(Path("ro.KMX"), Problem::kCannotWrite);
     EXPECT_EQ(ReadBytes(Path("ro.KMX")), old_);
+}
+
+// A FIFO, a folder or a link to either is never replaced; the temporary file
+// is gone too.
+TEST_F(WriteFaults, SpecialFilesAreNeverReplaced) {
+    ASSERT_EQ(mkfifo(Path("pipe.KMX").c_str(), 0600), 0);
+    std::filesystem::create_symlink(Path("pipe.KMX"), Path("link.KMX"));
+    std::filesystem::create_directory(Path("dir.KMX"));
+    std::filesystem::create_symlink(Path("dir.KMX"), Path("dirlink.KMX"));
+    for (const char* name : {"pipe.KMX", "link.KMX", "dirlink.KMX"}) {
+        ExpectWriteRefused(Path(name), Problem::kCannotWrite);
+    }
+    EXPECT_TRUE(std::filesystem::is_fifo(std::filesystem::symlink_status(Path("pipe.KMX"))));
+    EXPECT_TRUE(std::filesystem::is_symlink(std::filesystem::symlink_status(Path("link.KMX"))));
+    EXPECT_TRUE(std::filesystem::is_symlink(std::filesystem::symlink_status(Path("dirlink.KMX"))));
+    EXPECT_EQ(Entries().size(), 4u);
 }
 #endif
 

@@ -88,4 +88,18 @@ inline BeamModel MixedLoadBeam(const std::vector<double>& spans, const std::vect
     return m;
 }
 
+// A beam within every limit whose analysis overflows the single-precision
+// engine (its results are not finite numbers): a flexible 100 m cantilever
+// (E 1 t/cm2, Io 1e-6 cm4) carrying a stiff 1 m tip member (the largest E
+// and Io), a moment of 1000 t·m on the free end.
+inline BeamModel OverflowingBeam() {
+    BeamModel m = MakeBeam({100.0, 1.0}, {F, R, R});
+    m.Members[1].E = 1.0;
+    m.Members[1].Io = 1e-6;
+    m.Members[2].E = 1e6;
+    m.Members[2].Io = 99999997952.0;
+    SetNodeLoad(m, 3, 1, kNodeMoment, 1000.0);
+    return m;
+}
+
 }  // namespace kmr::test

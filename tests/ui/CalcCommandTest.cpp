@@ -7,6 +7,7 @@
 #include "AppPaths.h"
 #include "WindowFixture.h"
 #include "report/PageDocument.h"
+#include "tests/support/BeamBuilder.h"
 #include "ui/preview/PaperForm.h"
 
 namespace kmr::ui::test {
@@ -90,6 +91,13 @@ TEST_F(CalcCommandTest, RefusalsShowTheirMessageAndOpenNoPreview) {
          "ヤング係数が入力されていません。"},
         {"span over limit", [](kmr::BeamModel& m) { m.Members[1].SpanLength = 100.01; },
          "スパン長が制限値を超えています。"},
+        {"node load over limit",
+         [](kmr::BeamModel& m) {
+             m.Supports[2].NodeLoads[0] = {kmr::kNodeForce, 1e38};
+         },
+         "荷重値が制限値を超えています。\r\n\r\n        支点名 [B]"},
+        {"no finite result", [](kmr::BeamModel& m) { m = kmr::test::OverflowingBeam(); },
+         "計算結果が求まりません。入力データを確認してください。"},
     };
     for (const auto& c : cases) {
         SimpleSpan(State().Model);

@@ -3,6 +3,7 @@
 // mended faults (failed reads change nothing, existing files are not
 // replaced unasked, version-1 files are never overwritten, failed writes
 // keep the changed flag).
+#include <sys/stat.h>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -191,7 +192,10 @@ TEST_F(DocumentCommandsTest, AFailedReadChangesNothing) {
         f.write(QByteArray(100, '\x07'));
     }
     const QString missing = Path("missing.KMX");
-    for (const QString& bad : {broken, missing}) {
+    // A FIFO would block the window for ever if it were opened.
+    const QString pipe = Path("pipe.KMX");
+    ASSERT_EQ(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    for (const QString& bad : {broken, missing, pipe}) {
         dialogs.Clear();
         dialogs.answers = {Button::Yes};
         dialogs.openAnswers = {bad};
@@ -201,6 +205,12 @@ TEST_F(DocumentCommandsTest, AFailedReadChangesNothing) {
         EXPECT_TRUE(errors[0].contains(QFileInfo(bad).fileName())) << errors[0].toStdString();
         EXPECT_TRUE(Take(Window()) == before) << bad.toStdString();
     }
+    dialogs.Clear();
+    Window().OpenFromCommandLine(pipe);
+    const std::vector<QString> errors = dialogs.Texts(MsgKind::Error);
+    ASSERT_EQ(errors.size(), 1u);
+    EXPECT_TRUE(errors[0].contains(QStringLiteral("通常のファイルではありません")));
+    EXPECT_TRUE(Take(Window()) == before);
     // The next overwrite still goes to the document's own file.
     dialogs.Clear();
     dialogs.answers = {Button::Yes};

@@ -53,6 +53,8 @@ TEST_F(ExamplesTest, PicturesOfTheWindows) {
     QTest::qWait(50);
     Save(Window(), "main-window");
     Window().OpenFromCommandLine(ExamplesDir() + QStringLiteral("/three-span-floor-beam.KMX"));
+    QTest::qWait(50);
+    Save(Window(), "example-window");
     dialogs.onModal = [&](QDialog& d) {
         d.show();
         QTest::qWait(300);

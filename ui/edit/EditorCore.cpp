@@ -68,7 +68,7 @@ void EditorCore::ShowError(const QString& text) {
     ShowErrorMessage(dialogs_, text);
 }
 
-bool EditorCore::Validate(int mode) {
+bool EditorCore::Validate(kmr::ValidationMode mode) {
     const kmr::ValidationResult r = kmr::ValidateModel(state_.Model, mode);
     if (r.commonLoadRed) MarkCommonLoadOverLimit();
     if (r.Passed()) return true;

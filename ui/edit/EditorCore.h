@@ -13,6 +13,7 @@
 #include <memory>
 
 #include "Editor.h"
+#include "calc/Validation.h"
 #include "edit/FieldText.h"
 
 class QLabel;
@@ -57,7 +58,7 @@ class EditorCore {
     bool Run(const std::function<void()>& body);
     void ShowError(const QString& text);
     // Validation in a mode; its message is shown; true when it passed.
-    bool Validate(int mode);
+    bool Validate(kmr::ValidationMode mode);
 
     // A numeric field that edits one model value: on every change the text
     // is read, the field coloured by its limit, the document marked changed
