@@ -12,6 +12,8 @@ int RunDump(const std::vector<std::string>& args, std::ostream& out, std::ostrea
 int RunConvert(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 // CalcVerb.cpp
 int RunCalc(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+// DiagramVerb.cpp
+int RunDiagram(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 // ReportVerb.cpp
 int RunReport(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
