@@ -78,6 +78,20 @@ TEST(ResultJson, DocumentShape) {
               std::string::npos);
     EXPECT_NE(json.find("{\"name\":\"B\",\"condition\":3,\"spring\":9806.65,"), std::string::npos);
     EXPECT_EQ(json.find('\n'), json.size() - 1);
+    // The extremes follow the end forces of each member, in this order; the
+    // equilibrium closes the document.
+    std::size_t at = json.find("\"QRight\":");
+    for (const char* key : {"MMax", "xMMax", "MMin", "xMMin", "QMax", "xQMax", "deflectionMax",
+                            "xDeflectionMax", "deflectionMin", "xDeflectionMin"}) {
+        const std::size_t next = json.find(std::string(",\"") + key + "\":", at);
+        EXPECT_LT(at, next) << key;
+        at = next;
+    }
+    EXPECT_LT(at, json.find("}],\"supports\":"));
+    EXPECT_NE(json.find("],\"equilibrium\":{\"loads\":"), std::string::npos);
+    EXPECT_NEAR(JsonNumber(json, "loads"), 6 * 9.80665, 1e-9);
+    EXPECT_NEAR(JsonNumber(json, "reactions"), 6 * 9.80665, 1e-4);
+    EXPECT_NEAR(JsonNumber(json, "xMMax"), 3.0, 1e-6);
 }
 
 TEST(ResultJson, Refusal) {
@@ -94,11 +108,29 @@ TEST(ResultText, ReportLabelsUnitsAndFormats) {
     CalcResults r;
     RunCalculation(m, r);
     const std::string text = Written(WriteResultsText, "a.KMX", m, r);
-    for (const char* part :
-         {"入力単位: t   出力単位: kN   スパン数: 1", "●応力算定結果", "スパン長 (m)", "Ｉo (cm4)",
-          "Ｅ (kN/cm2)", "中央Ｍ (kNm)", "せん断Ｑ 右 (kN)", "反  力 (kN)", "ﾊﾞﾈ定数 (kN/cm)",
-          "[ 1 ]", "[ B ]", "単 純", "バ ネ", "6.000", "100000.0", "20594.0", "44.130", "-29.420",
-          "9806.650"}) {
+    for (const char* part : {"入力単位: t   出力単位: kN   スパン数: 1",
+                             "●応力算定結果",
+                             "スパン長 (m)",
+                             "Ｉo (cm4)",
+                             "Ｅ (kN/cm2)",
+                             "中央Ｍ (kNm)",
+                             "せん断Ｑ 右 (kN)",
+                             "反  力 (kN)",
+                             "ﾊﾞﾈ定数 (kN/cm)",
+                             "[ 1 ]",
+                             "[ B ]",
+                             "単 純",
+                             "バ ネ",
+                             "6.000",
+                             "100000.0",
+                             "20594.0",
+                             "44.130",
+                             "-29.420",
+                             "9806.650",
+                             "●スパン内最大値",
+                             "最大Ｍ (kNm)",
+                             "最大Ｑ (kN)",
+                             "最大たわみ (cm)"}) {
         EXPECT_NE(text.find(part), std::string::npos) << part << "\n" << text;
     }
 }
