@@ -1,5 +1,7 @@
 // Targets: under 20 us per 10-span calculation (validation and driver) in
-// process; over 2000 files per second through plovkmr calc --json.
+// process; over 2000 files per second through plovkmr calc --json; under
+// 20 us for the extremes and the equilibrium of the calculated 10-span beam,
+// under 100 us for its diagram points at N = 200.
 #include <benchmark/benchmark.h>
 #include <fcntl.h>
 #include <spawn.h>
@@ -13,6 +15,7 @@
 #include <vector>
 
 #include "app/cli/Cli.h"
+#include "calc/BeamDiagram.h"
 #include "calc/Calculation.h"
 #include "model/DataFile.h"
 #include "tests/support/BeamBuilder.h"
@@ -66,6 +69,36 @@ void BM_RunCalculationTenSpans(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_RunCalculationTenSpans);
+
+// The results along the calculated beam: diagrams built from the model and
+// the results, the extremes of every member and the equilibrium.
+void BM_ExtremesAndEquilibriumTenSpans(benchmark::State& state) {
+    BeamModel model = TenSpans(1.0);
+    CalcResults results;
+    if (!CalculateModel(model, results).Passed()) state.SkipWithError("model refused");
+    for (auto _ : state) {
+        const BeamDiagram beam = BuildBeamDiagram(model, results);
+        for (const MemberDiagram& member : beam.Members) {
+            benchmark::DoNotOptimize(member.Extremes().MMax);
+        }
+        benchmark::DoNotOptimize(CheckEquilibrium(model, results).Residual);
+    }
+}
+BENCHMARK(BM_ExtremesAndEquilibriumTenSpans);
+
+// What plovkmr diagram computes before writing: every member at N = 200.
+void BM_DiagramPointsTenSpans(benchmark::State& state) {
+    BeamModel model = TenSpans(1.0);
+    CalcResults results;
+    if (!CalculateModel(model, results).Passed()) state.SkipWithError("model refused");
+    for (auto _ : state) {
+        const BeamDiagram beam = BuildBeamDiagram(model, results);
+        for (const MemberDiagram& member : beam.Members) {
+            benchmark::DoNotOptimize(DiagramPoints(member, 200).data());
+        }
+    }
+}
+BENCHMARK(BM_DiagramPointsTenSpans);
 
 // 1000 data files of 10-span beams in a temporary folder, made once and
 // removed at exit.
