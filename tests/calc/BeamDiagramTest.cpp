@@ -1,14 +1,17 @@
-// Results along the beam against closed-form beam formulas, statics and the
-// analysis' own end values, on textbook beams and random beams.
+// Results along the beam against closed-form beam formulas, statics, the
+// analysis' own end values and the engine's simple-beam sections, on
+// textbook beams and random beams.
 #include "calc/BeamDiagram.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <utility>
 #include <vector>
 
+#include "kmrengine.h"
 #include "tests/support/BeamBuilder.h"
 #include "tests/support/RandomBeam.h"
 
@@ -208,6 +211,47 @@ TEST(BeamDiagram, TablePoints) {
     }
 }
 
+// A second method: the engine's simple-beam moment and EI x deflection at x
+// summed over the member's loads as the driver passes them, plus the end
+// moments and the end deflections as textbook superposition.
+DiagramValues Superposed(const BeamModel& m, const CalcResults& r, int i, double x) {
+    CalcMembers members;
+    PrepareMemberLoads(m, members);
+    const MemberCalcRecord& rec = members[i];
+    const float span = float(rec.CalcLength);
+    double m0 = 0, ei0 = 0;
+    auto add = [&](const CalcLoad& l, std::int32_t type) {
+        float cl, cr, mm, ql, qr, defl, extra;
+        VF_CMQGIR(0, span, float(l.LoadStart), float(l.LoadLength), float(l.RiseLength),
+                  float(l.FlatLength), float(l.Value), float(l.Factor), float(l.Factor), type, 0.0f,
+                  float(x), &cl, &cr, &mm, &ql, &qr, &defl, &extra);
+        m0 += mm;
+        ei0 += defl;
+    };
+    for (int j = 0; j < kLoadSlots; ++j) {
+        const CalcLoad& l = rec.CalcLoads[j];
+        if (l.LoadType < 0 || l.LoadType > 5 || l.Value == 0) continue;
+        if (ConcentratedLoadNode(m.Members[i].Loads[j], rec.CalcLength, i) != 0) continue;
+        add(l, l.LoadType + 1);
+    }
+    if (m.Header.CommonLoadOff == 0) {
+        CalcLoad common;
+        common.LoadLength = common.FlatLength = rec.CalcLength;
+        common.Value = m.Header.CommonLoad;
+        common.Factor = m.Header.CommonLoadHeight;
+        add(common, 4);
+    }
+    const double L = rec.CalcLength, ei = rec.CalcE * rec.CalcIo * 1e-4;
+    const double ml = r.MemberResults[i].MLeft, mr = -r.MemberResults[i].MRight;
+    const double vl = r.NodeResults[i].Deflection, vr = r.NodeResults[i + 1].Deflection;
+    DiagramValues v;
+    v.M = m0 + ml * (1 - x / L) + mr * x / L;
+    v.Deflection =
+        vl + (vr - vl) * x / L +
+        100 / ei * (ei0 + (ml * x * (L - x) * (2 * L - x) + mr * x * (L * L - x * x)) / (6 * L));
+    return v;
+}
+
 // The scale of a set of values, for tolerances.
 double Scale(const MemberDiagram& d, double DiagramValues::*field) {
     double s = 1e-12;
@@ -238,6 +282,13 @@ TEST(BeamDiagram, RandomBeamsStayWithinTheirExtremesAndMeetTheEndValues) {
             EXPECT_NEAR(d.At(d.Length()).Q, mr.QRight, tq) << "member " << i + 1;
             EXPECT_NEAR(d.At(e.XMMax).M, e.MMax, tm);
             EXPECT_NEAR(d.At(e.XDeflectionMin).Deflection, e.DeflectionMin, td);
+            for (double u : {0.13, 0.5, 0.71, 0.94}) {
+                const double x = u * d.Length();
+                const DiagramValues second = Superposed(m, r, int(i) + 1, x);
+                EXPECT_NEAR(d.At(x).M, second.M, 5 * tm) << "member " << i + 1 << " at " << x;
+                EXPECT_NEAR(d.At(x).Deflection, second.Deflection, 5 * td)
+                    << "member " << i + 1 << " at " << x;
+            }
             int over = 0;
             for (int k = 0; k < 10000; ++k) {
                 const double x = d.Length() * k / 9999;
