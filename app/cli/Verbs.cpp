@@ -21,6 +21,16 @@ const std::vector<Verb>& Verbs() {
          "  0  すべてのファイルを計算しました。\n"
          "  1  読めないファイルがありました（残りのファイルは計算します）。\n"
          "  2  使い方の誤り、または入力チェックで計算できないファイルがありました。\n"},
+        {"diagram", "FILE [--points N] [--csv]",
+         "応力算定を行い、部材に沿ったＱ・Ｍ・回転角・たわみを出力します（既定: JSON、N = 20）。",
+         RunDiagram,
+         "  FILE         データファイル（.KMX、.Kmr）\n"
+         "  --points N   部材ごとの等間隔の分割数（1〜1000000、既定: 20）。両端、荷重の区切り、\n"
+         "               最大値の位置も加えます。\n"
+         "  --csv        JSON の代わりに CSV（member,x,X,Q,M,rotation,deflection）で出力します。\n",
+         "  0  出力しました。\n"
+         "  1  データファイルを読めません。\n"
+         "  2  使い方の誤り、または入力チェックで計算できません。\n"},
         // Runs in the helper program libexec/plovkmr/plovkmr-report, the only
         // part of the command line that loads Qt.
         {"report", "FILE [-o OUT.pdf]",
