@@ -2,8 +2,11 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QTranslator>
 
 namespace kmr::ui {
 namespace {
@@ -30,6 +33,16 @@ QString EnsureDir(const QString& dir) {
 void InitApplicationIdentity() {
     QCoreApplication::setOrganizationName(QStringLiteral("Korvale"));
     QCoreApplication::setApplicationName(QStringLiteral("PLOV-Kmr"));
+}
+
+bool InstallQtTranslation() {
+    auto* qt = new QTranslator(QCoreApplication::instance());
+    if (!qt->load(QLocale(QLocale::Japanese), QStringLiteral("qtbase"), QStringLiteral("_"),
+                  QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        delete qt;
+        return false;
+    }
+    return QCoreApplication::installTranslator(qt);
 }
 
 QString SideFileDir() {

@@ -1,27 +1,18 @@
 // PLOVKmr: the window program. `PLOVKmr [FILE]` starts the main window and
 // opens FILE, as a file manager does on a double click.
 #include <QApplication>
-#include <QLibraryInfo>
-#include <QLocale>
-#include <QTranslator>
 
 #include "AboutBox.h"
 #include "AppFonts.h"
 #include "AppPaths.h"
-#include "AppTitle.h"
 #include "MainForm.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     kmr::ui::InitApplicationIdentity();
-    QApplication::setApplicationDisplayName(kmr::ui::AppTitle());
     QApplication::setWindowIcon(kmr::ui::ProgramIcon());
     kmr::ui::InstallFontSubstitutions();
-    QTranslator qtJapanese;
-    if (qtJapanese.load(QLocale(QLocale::Japanese), QStringLiteral("qtbase"), QStringLiteral("_"),
-                        QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-        QApplication::installTranslator(&qtJapanese);
-    }
+    kmr::ui::InstallQtTranslation();
 
     kmr::ui::TMainF window;
     window.show();
