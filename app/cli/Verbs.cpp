@@ -11,8 +11,10 @@ const std::vector<Verb>& Verbs() {
         {"calc", "FILE... [--json]",
          "入力チェックのうえ応力算定を行い、結果を出力します（--json: 1 ファイル 1 行の JSON）。",
          RunCalc},
-        {"report", "FILE [-o OUT.pdf]",
-         "応力算定を行い、計算書を PDF で書き出します（既定: データファイルと同じ名前の .pdf）。",
+        {"report", "FILE [-o OUT.pdf] [--page-break|--no-page-break]",
+         "応力算定を行い、計算書を PDF で書き出します（既定: データファイルと同じ名前の .pdf）。"
+         "荷重表の改ページは保存された既定に従います（--page-break: 改ページする、"
+         "--no-page-break: 改ページせず作成）。",
          RunReport},
     };
     return verbs;
