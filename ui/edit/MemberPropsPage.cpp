@@ -103,7 +103,7 @@ void MemberPropsPage::SetUnitLabels(int inputUnit) {
     for (int n = 1; n <= kmr::kMaxSpans; ++n) {
         QLabel* l = members_[static_cast<std::size_t>(n)].unit;
         l->setText(UnitLabelText(4 + n, inputUnit));
-        l->adjustSize();
+        FitLabelInParent(l);
     }
 }
 

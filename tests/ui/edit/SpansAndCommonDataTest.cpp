@@ -132,6 +132,37 @@ TEST_F(SpansAndCommonData, FourSpansGiveFourMemberTabsAndFiveSupportTabs) {
     EXPECT_EQ(supports->tabText(4), QStringLiteral("支点[E]"));
 }
 
+// Ten spans: every tab of both rows stands within the row, none behind the
+// scroll arrows.
+TEST_F(SpansAndCommonData, TenSpansShowEveryTabOfTheLoadPages) {
+    Window().show();
+    Choose("ComboBox1", 9);
+    for (const char* name : {"TabGirLoad", "TabNodeLoad"}) {
+        QTabBar* tabs = Tabs(name);
+        tabs->setCurrentIndex(0);
+        ASSERT_GE(tabs->count(), 10) << name;
+        EXPECT_GE(tabs->tabRect(0).left(), 0) << name;
+        EXPECT_LE(tabs->tabRect(tabs->count() - 1).right(), tabs->width() - 1) << name;
+    }
+    EXPECT_EQ(Tabs("TabNodeLoad")->tabText(10), QStringLiteral("支点[K]"));
+}
+
+// Every unit label shows its whole text inside its group box, in both unit
+// systems ("(kN/cm2)" is the widest).
+TEST_F(SpansAndCommonData, UnitLabelsFitInsideTheirGroups) {
+    Window().show();
+    for (const char* unit : {"InputTanni0", "InputTanni1"}) {
+        Click(unit);
+        for (int n = 2; n <= 14; ++n) {
+            QLabel* l = Label(QStringLiteral("LabelTanni%1").arg(n));
+            ASSERT_NE(l, nullptr) << n;
+            EXPECT_LE(l->fontMetrics().horizontalAdvance(l->text()), l->width()) << n << unit;
+            EXPECT_LE(l->geometry().right(), l->parentWidget()->width() - 3) << n << unit;
+        }
+    }
+    EXPECT_EQ(Label("LabelTanni3")->text(), QStringLiteral("(kN/cm2)"));
+}
+
 TEST_F(SpansAndCommonData, ASpringSupportEnablesItsFieldAndOthersGreyIt) {
     NumberField* spring = Field("MmBane2");
     EXPECT_FALSE(spring->isEnabled());
