@@ -35,14 +35,15 @@ void InitApplicationIdentity() {
     QCoreApplication::setApplicationName(QStringLiteral("PLOV-Kmr"));
 }
 
-bool InstallQtTranslation() {
+QTranslator* InstallQtTranslation() {
     auto* qt = new QTranslator(QCoreApplication::instance());
     if (!qt->load(QLocale(QLocale::Japanese), QStringLiteral("qtbase"), QStringLiteral("_"),
-                  QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+                  QLibraryInfo::path(QLibraryInfo::TranslationsPath)) ||
+        !QCoreApplication::installTranslator(qt)) {
         delete qt;
-        return false;
+        return nullptr;
     }
-    return QCoreApplication::installTranslator(qt);
+    return qt;
 }
 
 QString SideFileDir() {

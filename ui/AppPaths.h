@@ -10,6 +10,7 @@
 #include <memory>
 
 class QSettings;
+class QTranslator;
 
 namespace kmr::ui {
 
@@ -20,9 +21,9 @@ namespace kmr::ui {
 void InitApplicationIdentity();
 
 // Loads Qt's own Japanese translation (qtbase_ja from Qt's translations
-// folder) for the file dialogs, standard buttons and system messages; false
-// when it is not installed.
-bool InstallQtTranslation();
+// folder) for the file dialogs, standard buttons and system messages and
+// installs it, owned by the application; nullptr when it is not installed.
+QTranslator* InstallQtTranslation();
 
 // Folder of the side files, with a trailing separator; created on demand.
 QString SideFileDir();
