@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
@@ -56,6 +57,9 @@ TEST_F(ExamplesTest, PicturesOfTheWindows) {
     Window().show();
     QTest::qWait(50);
     Save(Window(), "main-window");
+    // The whole screen, for the window's place on it.
+    QGuiApplication::primaryScreen()->grabWindow(0).save(
+        QDir(qEnvironmentVariable("KMR_SCREENSHOT_DIR")).filePath(QStringLiteral("screen.png")));
     Window().OpenFromCommandLine(ExamplesDir() + QStringLiteral("/three-span-floor-beam.KMX"));
     dialogs.onModal = [&](QDialog& d) {
         d.show();
