@@ -33,11 +33,15 @@ const std::vector<Verb>& Verbs() {
          "  2  使い方の誤り、または入力チェックで計算できません。\n"},
         // Runs in the helper program libexec/plovkmr/plovkmr-report, the only
         // part of the command line that loads Qt.
-        {"report", "FILE [-o OUT.pdf]",
+        {"report", "FILE [-o OUT.pdf] [--page-break|--no-page-break]",
          "応力算定を行い、計算書を PDF で書き出します（既定: データファイルと同じ名前の .pdf）。",
          RunReportInHelper,
-         "  FILE         データファイル（.KMX、.Kmr）\n"
-         "  -o OUT.pdf   書き出す PDF ファイル（既定: FILE の拡張子を .pdf にした名前）\n",
+         "  FILE             データファイル（.KMX、.Kmr）\n"
+         "  -o OUT.pdf       書き出す PDF ファイル（既定: FILE の拡張子を .pdf にした名前）\n"
+         "  --page-break     入力データの表を新しいページから始めます。\n"
+         "  --no-page-break  入力データの表を改ページせずに続けます。\n"
+         "                   "
+         "どちらもなければ、ウィンドウで保存された既定（PLOVKmr.def）に従います。\n",
          "  0  計算書を書き出しました。\n"
          "  1  データファイルを読めない、または PDF を書けません（何も書きません）。\n"
          "  2  使い方の誤り、または入力チェックで計算できません（何も書きません）。\n"},
