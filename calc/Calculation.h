@@ -69,12 +69,14 @@ struct CalcResults {
 // node it stands on (m or m + 1 for member m), or 0.
 int ConcentratedLoadNode(const MemberLoad& load, double spanLength, int member);
 
-// Step 2: the members' lengths, sections and load slots in the engine's terms.
+// The members' lengths, sections and load slots in the engine's terms.
 void PrepareMemberLoads(const BeamModel& model, CalcMembers& members);
-// Step 3: VF_CMQGIR per loaded slot and for the common load, summed per member.
+// VF_CMQGIR per loaded slot and for the common load, summed per member.
 void ComputeFixedEndForces(const BeamModel& model, CalcMembers& members);
-// Steps 4 to 9: one VF_RenzokuGir call and StoreResults. The engine arrays live
-// only during this call.
+// The engine's argument arrays (supports, members with their fixed-end
+// forces, node loads including concentrated loads standing on a support),
+// one VF_RenzokuGir call, and StoreResults. The engine arrays live only
+// during this call.
 void AnalyseGirder(const BeamModel& model, const CalcMembers& members, CalcResults& results);
 
 // The whole driver: PrepareMemberLoads, ComputeFixedEndForces, AnalyseGirder.

@@ -1,4 +1,4 @@
-// Steps 4 to 9 of the driver: the engine argument arrays, the one
+// The girder analysis of the driver: the engine argument arrays, the one
 // VF_RenzokuGir call and the results taken from it.
 #include <cmath>
 #include <cstdint>

@@ -91,6 +91,8 @@ void DrawMemberLoads(TplPrev& doc, const BeamModel& model, int n, ReportState& s
         state.cursor = Table(doc, state, "2.0|2.0|2.0|2.0|2.0|2.0|2.0", loads, y) - 0.25f;
     }
     if (!any) {
+        // The line below the cursor and its row.
+        if (!PageFits(state, 0.5f + kRowHeight)) StartNewPage(doc, state, 0.0f);
         Line(doc, state, QStringLiteral("入力部材荷重なし"), state.cursor + 0.5f);
         state.cursor += 0.75f;
     }
@@ -187,6 +189,8 @@ void DrawNodeLoads(TplPrev& doc, const BeamModel& model, int n, ReportState& sta
                              NodeLoadGrid(model, g, state.UnitFactor), y);
     }
     if (headingPending) {
+        // The heading, and the line with its row 0.525 cm below it.
+        if (!PageFits(state, 0.5f + 0.025f + 0.5f + kRowHeight)) StartNewPage(doc, state, 0.0f);
         const float y = state.cursor + 0.5f;
         Heading(doc, state, heading, y);
         state.cursor = y + 0.025f;
@@ -222,6 +226,9 @@ void DrawInputSection(TplPrev& doc, const BeamModel& model, bool pageBreakFlag,
     }
     DrawPageHeader(doc, state);
 
+    // The common-load heading and line and the member-load heading with its
+    // row: a block of 1.25 cm + a row below the cursor.
+    if (!PageFits(state, 1.25f + kRowHeight)) StartNewPage(doc, state, 0.0f);
     const QString u = OutputUnitWord(model);
     const float y1 = state.cursor + 0.5f;
     Heading(doc, state, QStringLiteral("●共通部材荷重"), y1);

@@ -168,14 +168,24 @@ void RecordingCanvas::TextAnchored(int x, int y, const QString& text, int hAncho
 }
 
 void RecordingCanvas::TextInCell(int x1, int y1, int x2, int y2, const QString& text, int align) {
-    const int tw = TextWidth(text);
+    FontSpec font = font_;
+    int tw = TextWidth(text);
+    const int room = std::abs(x2 - x1);
+    if (tw > room && room > 0) {
+        font.widthPercent = std::max(1, font.widthPercent * room / tw);
+        tw = Measure(font, text).width;
+        while (tw > room && font.widthPercent > 1) {
+            --font.widthPercent;
+            tw = Measure(font, text).width;
+        }
+    }
     const int th = TextHeight();
     const int y = RoundHalfAway(std::abs(y1 + y2) / 2.0 - th / 2.0);
     int x = x1;
     if (align == 1) x = RoundHalfAway(std::abs(x1 + x2) / 2.0 - tw / 2.0);
     if (align == 2) x = x2 - tw;
     const QRect cell = QRect(QPoint(x1, y1), QPoint(x2, y2)).normalized();
-    AddText(x, y, text, font_, QRect(cell.x(), cell.y(), cell.width() - 1, cell.height() - 1));
+    AddText(x, y, text, font, QRect(cell.x(), cell.y(), cell.width() - 1, cell.height() - 1));
 }
 
 void RecordingCanvas::TextScaled(int x, int y, const QString& text, int widthPercent,

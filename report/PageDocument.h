@@ -86,6 +86,8 @@ class RecordingCanvas {
     // hAnchor 1 left, 2 centre, 3 right; vAnchor 1 top, 2 middle, 3 bottom.
     void TextAnchored(int x, int y, const QString& text, int hAnchor, int vAnchor);
     // Clipped to the cell (x1, y1)-(x2, y2); align 0 left, 1 centre, 2 right.
+    // A text wider than the cell is drawn in a narrower font (smaller
+    // character width) until it fits, so that no digit or sign is cut.
     void TextInCell(int x1, int y1, int x2, int y2, const QString& text, int align);
     // Top-left anchored with a temporary font of the given character width
     // percentage and escapement; the current font stays as it was.

@@ -42,9 +42,33 @@ QString PageNumberText(int pageNo) {
     return QStringLiteral("- ") + QString::number(pageNo) + QStringLiteral(" -");
 }
 
+QString FitDataFileText(const QString& documentPath, int room,
+                        const std::function<int(const QString&)>& width) {
+    const QString prefix = QStringLiteral("Data: ");
+    const QString whole = DataFileText(documentPath);
+    if (width(whole) <= room) return whole;
+    const QString name = whole.mid(prefix.size());
+    const QChar ellipsis(0x2026);
+    for (qsizetype keep = name.size() - 1; keep > 0; --keep) {
+        const QString text = prefix + name.left((keep + 1) / 2) + ellipsis + name.right(keep / 2);
+        if (width(text) <= room) return text;
+    }
+    return prefix + ellipsis;
+}
+
 void DrawPageHeader(TplPrev& doc, const DrawGeometry& g, const PageHeaderInfo& info, int pageNo) {
-    DrawPageFrame(doc, 0, info.title, QString(), DataFileText(info.documentPath), g.leftMargin,
-                  g.rightMargin, g.topMargin, g.bottomMargin);
+    // The file name fits between the title (and a gap of 5 mm) and the
+    // right end of the header line, in the frame's font.
+    RecordingCanvas& c = doc.PageCanvas();
+    c.SetFontSize(10);
+    c.SetFontName(FontKindFace(fkGothic));
+    const int start = ToUnits(g.leftMargin) + 30;
+    const int titleEnd = info.title.isEmpty() ? start : start + c.TextWidth(info.title) + 50;
+    const int end = doc.Geometry().width - ToUnits(g.rightMargin) - 30;
+    const QString data = FitDataFileText(info.documentPath, end - titleEnd,
+                                         [&c](const QString& t) { return c.TextWidth(t); });
+    DrawPageFrame(doc, 0, info.title, QString(), data, g.leftMargin, g.rightMargin, g.topMargin,
+                  g.bottomMargin);
     DrawPageFrame(doc, 1, QString(), PageNumberText(pageNo), QStringLiteral("Ver.") + info.version,
                   g.leftMargin, g.rightMargin, g.topMargin, g.bottomMargin);
 }

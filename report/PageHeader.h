@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 
 #include "report/DrawGeometry.h"
 #include "report/PageDocument.h"
@@ -27,10 +28,16 @@ struct PageHeaderInfo {
 
 // "Data: " + the file name without folder ("新規データ" when never saved).
 QString DataFileText(const QString& documentPath);
+// DataFileText shortened to `room` page units as `width` measures it: the
+// file name loses characters in its middle for an ellipsis "…", so that its
+// beginning and its extension stay readable.
+QString FitDataFileText(const QString& documentPath, int room,
+                        const std::function<int(const QString&)>& width);
 // "- n -"
 QString PageNumberText(int pageNo);
 
-// Header (title, "Data: " file) and footer ("- n -", "Ver." version).
+// Header (title, "Data: " file, shortened by FitDataFileText to stand clear
+// of the title) and footer ("- n -", "Ver." version).
 void DrawPageHeader(TplPrev& doc, const DrawGeometry& g, const PageHeaderInfo& info, int pageNo);
 
 // The running state of one report run.

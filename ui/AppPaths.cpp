@@ -2,8 +2,11 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QTranslator>
 
 namespace kmr::ui {
 namespace {
@@ -30,6 +33,17 @@ QString EnsureDir(const QString& dir) {
 void InitApplicationIdentity() {
     QCoreApplication::setOrganizationName(QStringLiteral("Korvale"));
     QCoreApplication::setApplicationName(QStringLiteral("PLOV-Kmr"));
+}
+
+QTranslator* InstallQtTranslation() {
+    auto* qt = new QTranslator(QCoreApplication::instance());
+    if (!qt->load(QLocale(QLocale::Japanese), QStringLiteral("qtbase"), QStringLiteral("_"),
+                  QLibraryInfo::path(QLibraryInfo::TranslationsPath)) ||
+        !QCoreApplication::installTranslator(qt)) {
+        delete qt;
+        return nullptr;
+    }
+    return qt;
 }
 
 QString SideFileDir() {

@@ -10,12 +10,20 @@
 #include <memory>
 
 class QSettings;
+class QTranslator;
 
 namespace kmr::ui {
 
 // Organisation and application name as the settings store and the standard
 // folders know them ("Korvale", "PLOV-Kmr").
+// No application display name is set: Qt would append it to every window
+// title, and the program's titles are fixed texts of their own.
 void InitApplicationIdentity();
+
+// Loads Qt's own Japanese translation (qtbase_ja from Qt's translations
+// folder) for the file dialogs, standard buttons and system messages and
+// installs it, owned by the application; nullptr when it is not installed.
+QTranslator* InstallQtTranslation();
 
 // Folder of the side files, with a trailing separator; created on demand.
 QString SideFileDir();

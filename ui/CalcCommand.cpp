@@ -76,6 +76,7 @@ void TMainF::ShowReport() {
     paper_->FormWindowState = s.PVMax == 1 ? kmr::fwMaximized : kmr::fwNormal;
     paper_->ZoomType = kmr::ztPageWidth;
     paperForm_->placement = {s.PVMax, s.Left, s.Top, s.Width, s.Height};
+    paperForm_->documentPath = state_.DocumentPath;
     if (printer_->IsAcrobat()) {
         paperForm_->ShowPreview();  // prints at once
     } else {

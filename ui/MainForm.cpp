@@ -330,6 +330,9 @@ void TMainF::StartUp() {
     RunCommand([this] { editor_->ShowDocument(); });
     state_.IsModified = false;
 
+    // Centred at its final size: the fixed-size layout sets it once it is
+    // activated.
+    layout()->activate();
     if (screen) move(work.center() - rect().center());
 }
 

@@ -4,44 +4,29 @@
 #include <string>
 
 #include "app/cli/CliModel.h"
+#include "app/cli/ResultOutput.h"
 #include "app/cli/Verbs.h"
-#include "calc/Calculation.h"
-#include "calc/ResultText.h"
 
 namespace kmr::cli {
 namespace {
 
 constexpr int kExitRefused = 2;  // a file was refused by the validation
 
-// The validation's message with its CRLF line breaks as terminal lines.
-std::string TerminalLines(const std::string& message) {
-    std::string out;
-    for (char c : message) {
-        if (c != '\r') out += c;
-    }
-    return out;
-}
-
-enum class Outcome { Calculated, Refused, FileError };
-
-Outcome CalculateFile(const std::string& path, bool json, std::ostream& out, std::ostream& err) {
+CalcOutcome CalculateAndWrite(const std::string& path, bool json, std::ostream& out,
+                              std::ostream& err) {
     BeamModel model;
-    FileKind kind = FileKind::Version3;
-    if (!ReadModelFile(path, model, kind, err)) return Outcome::FileError;
     CalcResults results;
-    const ValidationResult check = CalculateModel(model, results);
-    if (!check.Passed()) {
-        err << "plovkmr: " << path << ": 計算できません。\n"
-            << TerminalLines(check.message) << "\n";
-        if (json) out << FormatRefusalJson(path, check) << "\n";
-        return Outcome::Refused;
-    }
+    ValidationResult check;
+    const CalcOutcome o = CalculateFile(path, model, results, check, err);
+    if (o == CalcOutcome::Refused && json) WriteRefusalJson(out, path, check);
+    if (o != CalcOutcome::Calculated) return o;
     if (json) {
-        out << FormatResultsJson(path, model, results) << "\n";
+        WriteResultsJson(out, path, model, results);
     } else {
-        out << FormatResultsText(path, model, results) << "\n";
+        WriteResultsText(out, path, model, results);
+        out << "\n";
     }
-    return Outcome::Calculated;
+    return o;
 }
 
 }  // namespace
@@ -65,9 +50,9 @@ int RunCalc(const std::vector<std::string>& args, std::ostream& out, std::ostrea
     }
     bool refused = false, failed = false;
     for (const std::string& path : files) {
-        const Outcome o = CalculateFile(path, json, out, err);
-        refused = refused || o == Outcome::Refused;
-        failed = failed || o == Outcome::FileError;
+        const CalcOutcome o = CalculateAndWrite(path, json, out, err);
+        refused = refused || o == CalcOutcome::Refused;
+        failed = failed || o == CalcOutcome::FileError;
     }
     if (failed) return kExitFileError;
     return refused ? kExitRefused : kExitOk;

@@ -20,4 +20,19 @@ bool ReadModelFile(const std::string& path, BeamModel& model, FileKind& kind, st
     return true;
 }
 
+CalcOutcome CalculateFile(const std::string& path, BeamModel& model, CalcResults& results,
+                          ValidationResult& check, std::ostream& err) {
+    FileKind kind = FileKind::Version3;
+    if (!ReadModelFile(path, model, kind, err)) return CalcOutcome::FileError;
+    check = CalculateModel(model, results);
+    if (check.Passed()) return CalcOutcome::Calculated;
+    // The validation's message with its CRLF line breaks as terminal lines.
+    std::string lines;
+    for (char c : check.message) {
+        if (c != '\r') lines += c;
+    }
+    err << "plovkmr: " << path << ": 計算できません。\n" << lines << "\n";
+    return CalcOutcome::Refused;
+}
+
 }  // namespace kmr::cli

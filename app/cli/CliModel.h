@@ -1,9 +1,11 @@
-// Reading a data file as the window program does, for the verbs.
+// Reading a data file as the window program does, and calculating it as the
+// calculation command does, for the verbs.
 #pragma once
 
 #include <iosfwd>
 #include <string>
 
+#include "calc/Calculation.h"
 #include "model/DataFile.h"
 #include "model/Model.h"
 
@@ -15,5 +17,13 @@ std::string VersionText();
 // A program-start model, the file read into it, members and supports
 // renamed. On failure prints the error to err and returns false.
 bool ReadModelFile(const std::string& path, BeamModel& model, FileKind& kind, std::ostream& err);
+
+enum class CalcOutcome { Calculated, Refused, FileError };
+
+// ReadModelFile, then the calculation command's steps (CalculateModel). A
+// refusal is printed to err ("plovkmr: FILE: 計算できません。" and the
+// validation's message in terminal lines) and left in check.
+CalcOutcome CalculateFile(const std::string& path, BeamModel& model, CalcResults& results,
+                          ValidationResult& check, std::ostream& err);
 
 }  // namespace kmr::cli

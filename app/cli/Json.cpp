@@ -10,7 +10,7 @@ namespace kmr::cli {
 void JsonWriter::Open(char c, bool compact) {
     BeforeValue();
     out_ << c;
-    open_.push_back({false, compact || (!open_.empty() && open_.back().compact)});
+    open_.push_back({false, oneLine_ || compact || (!open_.empty() && open_.back().compact)});
 }
 
 void JsonWriter::Close(char c) {
@@ -32,14 +32,14 @@ void JsonWriter::BeforeValue() {
     }
     if (open_.empty()) return;
     Level& level = open_.back();
-    if (level.hasItems) out_ << (level.compact ? ", " : ",");
+    if (level.hasItems) out_ << (level.compact && !oneLine_ ? ", " : ",");
     if (!level.compact) NewLine();
     level.hasItems = true;
 }
 
 void JsonWriter::Key(const std::string& key) {
     BeforeValue();
-    out_ << JsonQuoted(key) << ": ";
+    out_ << JsonQuoted(key) << (oneLine_ ? ":" : ": ");
     afterKey_ = true;
 }
 
@@ -55,13 +55,14 @@ void JsonWriter::Integer(long long v) {
 
 void JsonWriter::Number(double v) {
     BeforeValue();
-    if (!std::isfinite(v)) {
-        out_ << "null";
-        return;
-    }
+    out_ << NumberText(v);
+}
+
+std::string NumberText(double v) {
+    if (!std::isfinite(v)) return "null";
     char buf[32];
     const auto r = std::to_chars(buf, buf + sizeof buf, v);
-    out_.write(buf, r.ptr - buf);
+    return std::string(buf, r.ptr);
 }
 
 std::string JsonQuoted(const std::string& utf8) {
@@ -71,6 +72,12 @@ std::string JsonQuoted(const std::string& utf8) {
         if (c == '"' || c == '\\') {
             s += '\\';
             s += static_cast<char>(c);
+        } else if (c == '\n') {
+            s += "\\n";
+        } else if (c == '\r') {
+            s += "\\r";
+        } else if (c == '\t') {
+            s += "\\t";
         } else if (c < 0x20) {
             s += "\\u00";
             s += hex[c >> 4];

@@ -11,13 +11,19 @@
 
 namespace kmr::cli {
 
+// Indented: one member per line, two spaces per level. OneLine: the whole
+// document on one line without spaces (",", ":"). Both end the document
+// with a newline.
+enum class JsonLayout { Indented, OneLine };
+
 class JsonWriter {
   public:
-    explicit JsonWriter(std::ostream& out) : out_(out) {}
+    explicit JsonWriter(std::ostream& out, JsonLayout layout = JsonLayout::Indented)
+        : out_(out), oneLine_(layout == JsonLayout::OneLine) {}
     // A compact object keeps its members on one line.
     void BeginObject(bool compact = false) { Open('{', compact); }
     void EndObject() { Close('}'); }
-    void BeginArray() { Open('[', false); }
+    void BeginArray(bool compact = false) { Open('[', compact); }
     void EndArray() { Close(']'); }
     void Key(const std::string& key);
     void String(const std::string& utf8);
@@ -36,10 +42,16 @@ class JsonWriter {
     void NewLine();
     std::ostream& out_;
     std::vector<Level> open_;  // per open container
+    bool oneLine_ = false;
     bool afterKey_ = false;
 };
 
-// JSON text of a string: quotes and escapes.
+// The nearest double in its shortest form ("0.1", "6", "1e+21"); "null" when
+// not finite.
+std::string NumberText(double v);
+
+// JSON text of a string: quotes and escapes (\", \\, \n, \r, \t, other
+// control characters as \u00XX).
 std::string JsonQuoted(const std::string& utf8);
 
 // {"kind", "ModelHeader", "Members" 0..10, "Supports" 0..11}

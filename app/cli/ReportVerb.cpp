@@ -1,11 +1,14 @@
-// plovkmr report FILE [-o OUT.pdf]: the calculation command's steps without
-// the window, then the whole calculation report (計算書) as a PDF of vector
-// pages with searchable text.
+// plovkmr report FILE [-o OUT.pdf] [--page-break | --no-page-break]: the
+// calculation command's steps without the window, then the whole
+// calculation report (計算書) as a PDF of vector pages with searchable text.
+#include <QDir>
 #include <QFile>
 #include <QGuiApplication>
+#include <QStandardPaths>
 #include <QString>
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <ostream>
 #include <string>
 
@@ -71,12 +74,33 @@ std::string TerminalLines(const std::string& message) {
     return out;
 }
 
+// The page-break default the window saved in its defaults file
+// "PLOVKmr.def" (the same per-user folder, or PLOVKMR_HOME): a 32-bit flag at
+// the start of the 864-byte file, 1 when the load tables follow the results
+// without a page break. false without such a file.
+bool SavedPageBreakDefault() {
+    QString dir = qEnvironmentVariable("PLOVKMR_HOME");
+    if (dir.isEmpty()) {
+        QCoreApplication::setOrganizationName(QStringLiteral("Korvale"));
+        QCoreApplication::setApplicationName(QStringLiteral("PLOV-Kmr"));
+        dir = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    }
+    QFile f(QDir(dir).filePath(QStringLiteral("PLOVKmr.def")));
+    if (!f.open(QIODevice::ReadOnly) || f.size() != 864) return false;
+    const QByteArray head = f.read(4);
+    return head.size() == 4 && head != QByteArray(4, '\0');
+}
+
 struct ReportArgs {
     std::string file;
     std::string pdf;
+    // --page-break: the input tables start on a new page; --no-page-break:
+    // they follow the results (up to six spans). Neither: the saved default.
+    std::optional<bool> noPageBreak;
 };
 
-// Parses FILE [-o OUT.pdf]; prints the problem and returns false on misuse.
+// Parses FILE [-o OUT.pdf] [--page-break | --no-page-break]; prints the problem and returns false
+// on misuse.
 bool ParseArgs(const std::vector<std::string>& args, ReportArgs& parsed, std::ostream& err) {
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
@@ -86,6 +110,8 @@ bool ParseArgs(const std::vector<std::string>& args, ReportArgs& parsed, std::os
                 return false;
             }
             parsed.pdf = args[++i];
+        } else if (a == "--page-break" || a == "--no-page-break") {
+            parsed.noPageBreak = a == "--no-page-break";
         } else if (a.size() > 1 && a[0] == '-') {
             err << "plovkmr report: 不明なオプションです: " << a << "\n";
             return false;
@@ -153,6 +179,7 @@ int RunReport(const std::vector<std::string>& args, std::ostream& out, std::ostr
     ReportOptions options;
     options.documentPath = QFile::decodeName(a.file.c_str());
     options.version = QStringLiteral(KMR_FILE_VERSION);
+    options.pageBreakFlag = a.noPageBreak ? *a.noPageBreak : SavedPageBreakDefault();
     ReportRun(doc, model, results, options);
     QString error;
     if (!WritePdf(doc, QFile::decodeName(a.pdf.c_str()), &error)) {

@@ -21,14 +21,28 @@ const std::vector<Verb>& Verbs() {
          "  0  すべてのファイルを計算しました。\n"
          "  1  読めないファイルがありました（残りのファイルは計算します）。\n"
          "  2  使い方の誤り、または入力チェックで計算できないファイルがありました。\n"},
+        {"diagram", "FILE [--points N] [--csv]",
+         "応力算定を行い、部材に沿ったＱ・Ｍ・回転角・たわみを出力します（既定: JSON、N = 20）。",
+         RunDiagram,
+         "  FILE         データファイル（.KMX、.Kmr）\n"
+         "  --points N   部材ごとの等間隔の分割数（1〜1000000、既定: 20）。両端、荷重の区切り、\n"
+         "               最大値の位置も加えます。\n"
+         "  --csv        JSON の代わりに CSV（member,x,X,Q,M,rotation,deflection）で出力します。\n",
+         "  0  出力しました。\n"
+         "  1  データファイルを読めません。\n"
+         "  2  使い方の誤り、または入力チェックで計算できません。\n"},
 #ifdef KMR_REPORT_HELPER
         // Runs in the helper program libexec/plovkmr/plovkmr-report, the only
         // part of the command line that loads Qt.
-        {"report", "FILE [-o OUT.pdf]",
+        {"report", "FILE [-o OUT.pdf] [--page-break|--no-page-break]",
          "応力算定を行い、計算書を PDF で書き出します（既定: データファイルと同じ名前の .pdf）。",
          RunReportInHelper,
-         "  FILE         データファイル（.KMX、.Kmr）\n"
-         "  -o OUT.pdf   書き出す PDF ファイル（既定: FILE の拡張子を .pdf にした名前）\n",
+         "  FILE             データファイル（.KMX、.Kmr）\n"
+         "  -o OUT.pdf       書き出す PDF ファイル（既定: FILE の拡張子を .pdf にした名前）\n"
+         "  --page-break     入力データの表を新しいページから始めます。\n"
+         "  --no-page-break  入力データの表を改ページせずに続けます。\n"
+         "                   "
+         "どちらもなければ、ウィンドウで保存された既定（PLOVKmr.def）に従います。\n",
          "  0  計算書を書き出しました。\n"
          "  1  データファイルを読めない、または PDF を書けません（何も書きません）。\n"
          "  2  使い方の誤り、または入力チェックで計算できません（何も書きません）。\n"},

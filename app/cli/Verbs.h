@@ -13,6 +13,8 @@ int RunDump(const std::vector<std::string>& args, std::ostream& out, std::ostrea
 int RunConvert(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 // CalcVerb.cpp
 int RunCalc(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+// DiagramVerb.cpp
+int RunDiagram(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 // ReportVerb.cpp (library plovkmrreport, program plovkmr-report)
 int RunReport(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 // HelperProgram.cpp: plovkmr report, run by plovkmr-report (KMR_REPORT_HELPER)

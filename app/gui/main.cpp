@@ -2,16 +2,12 @@
 // opens FILE, as a file manager does on a double click; `PLOVKmr --version`
 // and `PLOVKmr --help` answer without opening a window (nor needing a display).
 #include <QApplication>
-#include <QLibraryInfo>
-#include <QLocale>
-#include <QTranslator>
 #include <cstdio>
 #include <cstring>
 
 #include "AboutBox.h"
 #include "AppFonts.h"
 #include "AppPaths.h"
-#include "AppTitle.h"
 #include "MainForm.h"
 
 int main(int argc, char** argv) {
@@ -34,14 +30,9 @@ int main(int argc, char** argv) {
     }
     QApplication app(argc, argv);
     kmr::ui::InitApplicationIdentity();
-    QApplication::setApplicationDisplayName(kmr::ui::AppTitle());
     QApplication::setWindowIcon(kmr::ui::ProgramIcon());
     kmr::ui::InstallFontSubstitutions();
-    QTranslator qtJapanese;
-    if (qtJapanese.load(QLocale(QLocale::Japanese), QStringLiteral("qtbase"), QStringLiteral("_"),
-                        QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-        QApplication::installTranslator(&qtJapanese);
-    }
+    kmr::ui::InstallQtTranslation();
 
     kmr::ui::TMainF window;
     window.show();

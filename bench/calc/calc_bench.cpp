@@ -1,7 +1,9 @@
 // Targets: under 20 us per 10-span calculation (validation and driver) in
 // process; plovkmr calc --json on one 10-span file in at most 10 ms as a
 // whole process (median of the repetitions); over 4000 files per second
-// through plovkmr calc --json over 1000 files.
+// through plovkmr calc --json over 1000 files; under 20 us for the extremes
+// and the equilibrium of the calculated 10-span beam, under 100 us for its
+// diagram points at N = 200.
 #include <benchmark/benchmark.h>
 #include <fcntl.h>
 #include <spawn.h>
@@ -15,6 +17,7 @@
 #include <vector>
 
 #include "app/cli/Cli.h"
+#include "calc/BeamDiagram.h"
 #include "calc/Calculation.h"
 #include "model/DataFile.h"
 #include "tests/support/BeamBuilder.h"
@@ -68,6 +71,36 @@ void BM_RunCalculationTenSpans(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_RunCalculationTenSpans);
+
+// The results along the calculated beam: diagrams built from the model and
+// the results, the extremes of every member and the equilibrium.
+void BM_ExtremesAndEquilibriumTenSpans(benchmark::State& state) {
+    BeamModel model = TenSpans(1.0);
+    CalcResults results;
+    if (!CalculateModel(model, results).Passed()) state.SkipWithError("model refused");
+    for (auto _ : state) {
+        const BeamDiagram beam = BuildBeamDiagram(model, results);
+        for (const MemberDiagram& member : beam.Members) {
+            benchmark::DoNotOptimize(member.Extremes().MMax);
+        }
+        benchmark::DoNotOptimize(CheckEquilibrium(model, results).Residual);
+    }
+}
+BENCHMARK(BM_ExtremesAndEquilibriumTenSpans);
+
+// What plovkmr diagram computes before writing: every member at N = 200.
+void BM_DiagramPointsTenSpans(benchmark::State& state) {
+    BeamModel model = TenSpans(1.0);
+    CalcResults results;
+    if (!CalculateModel(model, results).Passed()) state.SkipWithError("model refused");
+    for (auto _ : state) {
+        const BeamDiagram beam = BuildBeamDiagram(model, results);
+        for (const MemberDiagram& member : beam.Members) {
+            benchmark::DoNotOptimize(DiagramPoints(member, 200).data());
+        }
+    }
+}
+BENCHMARK(BM_DiagramPointsTenSpans);
 
 // 1000 data files of 10-span beams in a temporary folder, made once and
 // removed at exit.

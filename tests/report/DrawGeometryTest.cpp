@@ -102,6 +102,42 @@ TEST_F(HeaderTest, HeaderShowsTitleAndFileNameAboveTheTopRule) {
     EXPECT_EQ(rules, 4) << "each frame call draws both rules";
 }
 
+// A file name too long for the header line loses characters in its middle:
+// it ends 3 mm inside the right margin and starts clear of the title.
+TEST_F(HeaderTest, LongFileNamesAreShortenedInTheMiddle) {
+    const QString kanji30 =
+        QString(QChar(0x6881)).repeated(15) + QString(QChar(0x6A4B)).repeated(15);
+    const struct {
+        QString name;
+        bool whole;
+    } cases[] = {
+        {QStringLiteral("floor.KMX"), true},
+        {kanji30 + QStringLiteral(".KMX"), false},
+        {kanji30 + kanji30 + QStringLiteral(".KMX"), false},
+        {QStringLiteral("a").repeated(120) + QStringLiteral(".KMX"), false},
+    };
+    for (const auto& c : cases) {
+        state.header.documentPath = QStringLiteral("/home/u/") + c.name;
+        StartNewPage(doc, state, 0.2f);
+        const PageRecord& page = doc.Page(state.PageNo);
+        const DrawOp* title = page.FindText(QStringLiteral("PLOV-Kmr /連続梁応力算定"));
+        const DrawOp* data = nullptr;
+        for (const DrawOp* op : page.Texts()) {
+            if (op->text.startsWith(QStringLiteral("Data: "))) data = op;
+        }
+        ASSERT_NE(title, nullptr);
+        ASSERT_NE(data, nullptr) << c.name.toStdString();
+        EXPECT_EQ(data->text == QStringLiteral("Data: ") + c.name, c.whole) << c.name.toStdString();
+        EXPECT_EQ(data->TextRight(), 1850);
+        EXPECT_GT(data->box.left(), title->TextRight()) << c.name.toStdString();
+        EXPECT_TRUE(data->text.startsWith(QStringLiteral("Data: ") + c.name.left(1)));
+        EXPECT_TRUE(data->text.endsWith(QStringLiteral(".KMX")));
+        if (!c.whole) {
+            EXPECT_TRUE(data->text.contains(QChar(0x2026)));
+        }
+    }
+}
+
 TEST(HeaderTexts, FileNameWithoutFolder) {
     const struct {
         const char* path;

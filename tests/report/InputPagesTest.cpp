@@ -283,14 +283,17 @@ TEST(InputPagesTest, NoBlockRunsOverTheFooterWhateverTheLoads) {
     // Node-load slots staggered over the supports (one slot per support, a
     // different one each) make tables of more rows than any one support
     // fills; member loads of varying count move the cursor through the page.
+    // From pattern 5 on there are no node loads, so that "●節点荷重" and
+    // "入力節点荷重なし" come wherever the member loads end; pattern 9 has no
+    // loads at all.
     for (int n = 1; n <= 10; ++n) {
-        for (int pattern = 0; pattern < 5; ++pattern) {
+        for (int pattern = 0; pattern < 10; ++pattern) {
             BeamModel m = MakeSpans(n);
-            for (int i = 1; i <= n; ++i) {
+            for (int i = 1; i <= n && pattern < 9; ++i) {
                 const int count = (i + pattern) % 6;
                 for (int j = 1; j <= count; ++j) SetLoad(m, i, j, kLoadConcentrated, 1.0, 2.0);
             }
-            for (int s = 1; s <= n + 1; ++s) {
+            for (int s = 1; s <= n + 1 && pattern < 5; ++s) {
                 SetNodeLoad(m, s, (s + pattern) % 5 + 1, kNodeForce, 1.0);
             }
             ReportOf r(m, pattern % 2 == 0);

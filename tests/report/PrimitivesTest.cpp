@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 
 #include <QFontInfo>
+#include <QImage>
+#include <QPainter>
 #include <cmath>
 
 #include "report/PageHeader.h"
@@ -94,6 +96,42 @@ TEST_F(PrimitivesTest, CellTextsSitOnTheirBorders) {
     EXPECT_EQ(texts[1]->font.height, -32) << "9 pt";
     EXPECT_EQ(texts[1]->font.face, QStringLiteral("ＭＳ ゴシック"));
     EXPECT_EQ(texts[1]->clip, QRect(500, 400, 150, 50));
+}
+
+// Painted with and without the cells' clipping, the page is the same: no
+// digit or sign of a number too wide for its cell is cut. The narrowed text
+// keeps its alignment and the cell's font height.
+TEST_F(PrimitivesTest, NumbersTooWideForTheirCellAreDrawnNarrowerNotCut) {
+    const QString wide = QStringLiteral("-1225831250");
+    TableGrid grid(4, 1);
+    grid.Set(0, 0, wide, 0);
+    grid.Set(1, 0, wide, 1);
+    grid.Set(2, 0, wide, 2);
+    grid.Set(3, 0, QStringLiteral("-123.46"), 2);
+    DrawTable(doc, QStringLiteral("1.5|1.5|1.5|1.5"), grid, 2.5f, 4.0f, 0.5f, 9, fkGothic, 1,
+              Qt::black);
+    PageRecord page = Page();
+    const auto paint = [](const PageRecord& p) {
+        QImage image(800, 120, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        painter.translate(-240, -390);
+        ReplayPage(p, painter);
+        return image;
+    };
+    const QImage clipped = paint(page);
+    for (DrawOp& op : page.ops) op.clip.reset();
+    EXPECT_TRUE(clipped == paint(page)) << "a text runs past its cell";
+    const auto texts = Page().Texts();
+    ASSERT_EQ(texts.size(), 4u);
+    EXPECT_EQ(texts[0]->box.x(), 250);
+    EXPECT_EQ(texts[2]->TextRight(), 700);
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(texts[i]->text, wide);
+        EXPECT_LT(texts[i]->font.widthPercent, 100) << i;
+        EXPECT_EQ(texts[i]->font.height, -32) << i;
+    }
+    EXPECT_EQ(texts[3]->font.widthPercent, 100) << "a text that fits keeps its font";
 }
 
 TEST_F(PrimitivesTest, ColumnsWithoutWidthAreDrawnEmpty) {

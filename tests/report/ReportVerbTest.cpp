@@ -115,6 +115,40 @@ TEST_F(ReportVerbTest, WithoutOutputNameThePdfStandsNextToTheDataFile) {
     EXPECT_TRUE(QFile::exists(File("simple.pdf")));
 }
 
+// The input tables follow the results on page 1 (no page break) or start
+// page 2, as the window's saved default says unless an option chooses.
+TEST_F(ReportVerbTest, PageBreakFollowsTheSavedDefaultUnlessChosen) {
+    qputenv("PLOVKMR_HOME", QFile::encodeName(dir.path()));
+    const std::string data = Path(WriteSimpleBeam(0));
+    const auto saveDefault = [&](int flag) {
+        QFile f(File("PLOVKmr.def"));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        QByteArray bytes(864, '\0');
+        bytes[0] = static_cast<char>(flag);
+        f.write(bytes);
+    };
+    const struct {
+        int savedFlag;  // -1: no defaults file
+        const char* option;
+        const char* pages;
+    } cases[] = {
+        {-1, nullptr, "(2 ページ)"},          {1, nullptr, "(1 ページ)"},
+        {0, nullptr, "(2 ページ)"},           {1, "--page-break", "(2 ページ)"},
+        {0, "--no-page-break", "(1 ページ)"},
+    };
+    for (const auto& c : cases) {
+        QFile::remove(File("PLOVKmr.def"));
+        if (c.savedFlag >= 0) saveDefault(c.savedFlag);
+        std::vector<std::string> args = {data, "-o", Path(File("out.pdf"))};
+        if (c.option) args.push_back(c.option);
+        const Outcome r = Report(args);
+        EXPECT_EQ(r.status, 0) << r.err;
+        EXPECT_NE(r.out.find(c.pages), std::string::npos)
+            << c.savedFlag << " " << (c.option ? c.option : "") << ": " << r.out;
+    }
+    qunsetenv("PLOVKMR_HOME");
+}
+
 TEST_F(ReportVerbTest, RefusedFileWritesNothing) {
     BeamModel m = test::MakeSpans(2);
     m.Members[2].SpanLength = 0.0;  // refused by the validation

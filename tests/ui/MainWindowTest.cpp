@@ -14,6 +14,7 @@
 #include <QTabWidget>
 #include <QTextBrowser>
 #include <QToolButton>
+#include <QTranslator>
 
 #include "AppPaths.h"
 #include "HelpWindow.h"
@@ -67,6 +68,47 @@ TEST_F(MainWindowTest, ClientAreaFontAndCaption) {
     EXPECT_FALSE(Window().windowFlags() & Qt::WindowMaximizeButtonHint);
     Window().adjustSize();
     EXPECT_EQ(Window().minimumSize(), Window().maximumSize());  // fixed size
+}
+
+// The window titles are exactly their own texts: no application display
+// name for Qt to append, the main window centred at its final size, and the
+// Young's modulus dialogs centred on it.
+TEST_F(MainWindowTest, TitlesAndPlacesOfTheWindows) {
+    EXPECT_EQ(QGuiApplication::applicationDisplayName(), QCoreApplication::applicationName());
+    const QPoint screen = QGuiApplication::primaryScreen()->availableGeometry().center();
+    EXPECT_LE((Window().geometry().center() - screen).manhattanLength(), 1);
+    QStringList titles;
+    std::vector<QPoint> centres;
+    dialogs.onModal = [&](QDialog& d) {
+        titles << d.windowTitle();
+        centres.push_back(d.geometry().center());
+        return 0;
+    };
+    Window().YoungRegistrationClick();
+    Find<QTabWidget>("PageControl1")->setCurrentIndex(3);
+    Find<QPushButton>("BtnYngSel2")->click();
+    Action("About1")->trigger();
+    EXPECT_EQ(titles, QStringList({QStringLiteral("ヤング係数の登録    PLOV-Kmr /連続梁応力算定"),
+                                   QStringLiteral("ヤング係数の選択    PLOV-Kmr /連続梁応力算定"),
+                                   QStringLiteral("バージョン情報")}));
+    ASSERT_EQ(centres.size(), 3u);
+    for (int i : {0, 1}) {
+        EXPECT_LE(
+            (centres[static_cast<std::size_t>(i)] - Window().geometry().center()).manhattanLength(),
+            1)
+            << i;
+    }
+}
+
+// Qt's own texts (standard buttons, file dialogs) in Japanese.
+TEST_F(MainWindowTest, QtSpeaksJapanese) {
+    QTranslator* qt = InstallQtTranslation();
+    ASSERT_NE(qt, nullptr) << "qtbase_ja missing: install qt6-translations-l10n";
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"),
+              QStringLiteral("キャンセル"));
+    EXPECT_NE(QCoreApplication::translate("QFileDialog", "Look in:"), QStringLiteral("Look in:"));
+    QCoreApplication::removeTranslator(qt);
+    delete qt;
 }
 
 TEST_F(MainWindowTest, MenuItemsCarryTheirCaptionsAndShortcuts) {

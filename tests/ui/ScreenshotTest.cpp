@@ -1,10 +1,15 @@
 // The bundled examples through the window, and pictures of the windows for a
 // look by eye (KMR_SCREENSHOT_DIR, best under Xvfb with the xcb platform).
+#include <QAbstractButton>
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QTest>
 #include <QTextBrowser>
 
@@ -52,6 +57,9 @@ TEST_F(ExamplesTest, PicturesOfTheWindows) {
     Window().show();
     QTest::qWait(50);
     Save(Window(), "main-window");
+    // The whole screen, for the window's place on it.
+    QGuiApplication::primaryScreen()->grabWindow(0).save(
+        QDir(qEnvironmentVariable("KMR_SCREENSHOT_DIR")).filePath(QStringLiteral("screen.png")));
     Window().OpenFromCommandLine(ExamplesDir() + QStringLiteral("/three-span-floor-beam.KMX"));
     QTest::qWait(50);
     Save(Window(), "example-window");
@@ -63,6 +71,30 @@ TEST_F(ExamplesTest, PicturesOfTheWindows) {
         return 1;
     };
     Window().BitBtn1Click();
+
+    // Ten spans: the node-load page with its last support, the per-member
+    // page and the common data in SI units (the unit labels).
+    auto* spans = Window().findChild<QComboBox*>(QStringLiteral("ComboBox1"));
+    spans->setCurrentIndex(9);
+    emit spans->activated(9);
+    auto* pages = Window().findChild<QTabWidget*>(QStringLiteral("PageControl1"));
+    pages->setCurrentIndex(2);
+    Window().findChild<QTabBar*>(QStringLiteral("TabNodeLoad"))->setCurrentIndex(10);
+    QTest::qWait(50);
+    Save(Window(), "node-loads-ten-spans");
+    if (QWidget* diagram = Window().findChild<QWidget*>(QStringLiteral("drwPaper"))) {
+        // Three times enlarged, for the labels of the current member and support.
+        const QString dir = qEnvironmentVariable("KMR_SCREENSHOT_DIR");
+        const QPixmap p = diagram->grab();
+        p.scaled(p.size() * 3).save(QDir(dir).filePath(QStringLiteral("diagram-x3.png")));
+    }
+    Window().findChild<QAbstractButton*>(QStringLiteral("InputTanni1"))->click();
+    pages->setCurrentIndex(3);
+    QTest::qWait(50);
+    Save(Window(), "member-properties-si");
+    pages->setCurrentIndex(0);
+    QTest::qWait(50);
+    Save(Window(), "common-data-si");
 
     QMenu* file = Window().menuBar()->findChild<QMenu*>("File1");
     file->popup(Window().mapToGlobal(QPoint(0, 20)));

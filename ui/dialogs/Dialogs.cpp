@@ -5,6 +5,7 @@
 #include "UserDialogs.h"
 #include "YngRegForm.h"
 #include "YngSelForm.h"
+#include "YoungDialogLayout.h"
 #include "YoungList.h"
 
 namespace kmr::ui {
@@ -12,6 +13,7 @@ namespace kmr::ui {
 std::optional<QString> PickYoungModulusText(QWidget* parent, UserDialogs& dialogs,
                                             const DefaultsBlock& list, int inputUnit) {
     TYngSelF form(list, dialogs, parent);
+    CentreOnWindow(form, parent);
     if (dialogs.RunModal(form) != QDialog::Accepted) return std::nullopt;
     return YoungForInputUnit(form.SelectedE(), inputUnit);
 }
@@ -29,6 +31,7 @@ std::optional<SlabFieldTexts> AskSlabLoad(QWidget* parent, UserDialogs& dialogs,
 
 void EditYoungList(QWidget* parent, UserDialogs& dialogs, DefaultsBlock& list) {
     TYngRegF form(list, dialogs, parent);
+    CentreOnWindow(form, parent);
     dialogs.RunModal(form);
 }
 

@@ -43,3 +43,15 @@ YoungDialogButtons LayOutYoungDialog(QDialog& dialog, const QString& title, Youn
 }
 
 }  // namespace kmr::ui
+
+namespace kmr::ui {
+
+void CentreOnWindow(QWidget& dialog, const QWidget* over) {
+    if (!over) return;
+    const QWidget* window = over->window();
+    const QPoint frame = window->geometry().topLeft() - window->frameGeometry().topLeft();
+    const QRect client = window->geometry();
+    dialog.move(client.center() - dialog.rect().center() - frame);
+}
+
+}  // namespace kmr::ui

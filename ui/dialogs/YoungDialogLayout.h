@@ -26,4 +26,10 @@ YoungDialogButtons LayOutYoungDialog(QDialog& dialog, const QString& title, Youn
                                      int gridTop, const char* actionName,
                                      const QString& actionText);
 
+// Moves a dialog so that its centre is the centre of `over`'s window (the
+// main window), allowing for a window frame like that window's own; Qt's
+// own placement would be off by the frame it guesses. Nothing without
+// `over`.
+void CentreOnWindow(QWidget& dialog, const QWidget* over);
+
 }  // namespace kmr::ui

@@ -42,7 +42,7 @@ void CommonPage::BtnAllSetIoClick() {
         const bool direct = core_.State().Model.Header.IoInputMode != 1;
         const bool empty = comm_[3]->text().trimmed().isEmpty();
         const double shown = empty    ? 0.0
-                             : direct ? FieldValue(comm_[3]->text())
+                             : direct ? comm_[3]->Value()
                                       : FieldValue(labelIo2_->text());
         if (!HasValue(core_, shown)) return;
         if (!core_.Validate(kmr::kValidateBeamSize) || !core_.Validate(kmr::kValidateCommon)) {
@@ -50,9 +50,9 @@ void CommonPage::BtnAllSetIoClick() {
         }
         if (!AskYes(core_, msg::AllMembersIoQuestion())) return;
         const double io =
-            ioDirect_->isChecked() ? FieldValue(comm_[3]->text()) : FieldValue(labelIo2_->text());
-        const double b = FieldValue(comm_[4]->text());
-        const double d = FieldValue(comm_[5]->text());
+            ioDirect_->isChecked() ? comm_[3]->Value() : FieldValue(labelIo2_->text());
+        const double b = comm_[4]->Value();
+        const double d = comm_[5]->Value();
         kmr::BeamModel& m = core_.State().Model;
         for (int n = 1; n <= kmr::UsedSpanCount(m); ++n) {
             kmr::MemberRecord& r = m.Members[static_cast<std::size_t>(n)];
@@ -66,7 +66,7 @@ void CommonPage::BtnAllSetIoClick() {
 
 void CommonPage::BtnAllSetEClick() {
     core_.Run([this] {
-        const double e = FieldValue(comm_[6]->text());
+        const double e = comm_[6]->Value();
         if (!HasValue(core_, e) || !AskYes(core_, msg::AllMembersEQuestion())) return;
         kmr::BeamModel& m = core_.State().Model;
         for (int n = 1; n <= kmr::UsedSpanCount(m); ++n) {
@@ -78,13 +78,14 @@ void CommonPage::BtnAllSetEClick() {
 
 void CommonPage::BtnAllSetBaneClick() {
     core_.Run([this] {
-        const double k = FieldValue(comm_[7]->text());
+        const double k = comm_[7]->Value();
         if (!HasValue(core_, k) || !AskYes(core_, msg::AllMembersSpringQuestion())) return;
         kmr::BeamModel& m = core_.State().Model;
         for (int n = 1; n <= kmr::UsedSpanCount(m) + 1; ++n) {
             m.Supports[static_cast<std::size_t>(n)].SpringConstant = k;
             core_.ShowSupport(n);
         }
+        core_.State().IsModified = true;
     });
 }
 

@@ -238,7 +238,7 @@ void CommonPage::ShowUnits() {
 void CommonPage::SetUnitLabels(int inputUnit) {
     for (int i = 2; i <= 4; ++i) {
         unitLabel_[i]->setText(UnitLabelText(i, inputUnit));
-        unitLabel_[i]->adjustSize();
+        FitLabelInParent(unitLabel_[i]);
     }
 }
 

@@ -10,6 +10,7 @@
 #include "edit/EditRules.h"
 #include "edit/LoadDiagram.h"
 #include "edit/LoadPictures.h"
+#include "edit/LoadSlots.h"
 #include "edit/MemberLoadPage.h"
 #include "edit/MemberPropsPage.h"
 #include "edit/NodeLoadPage.h"
@@ -83,13 +84,20 @@ void EditorCore::BindField(NumberField* field, const FieldLimit& limit, bool das
             const FieldOutcome out = EvaluateField(field->text(), limit, InputUnit(), dashIsZero);
             field->SetRed(out.red);
             if (out.marksChanged) state_.IsModified = true;
-            store(out.value);
+            store(field->ShownValue().value_or(out.value));
             if (after) after();
         });
     });
+    BindShow(field, limit);
+}
+
+void EditorCore::BindShow(NumberField* field, const FieldLimit& limit) {
+    field->SetOnShow(
+        [this, field, limit](double v) { field->SetRed(IsOverLimit(limit, InputUnit(), v)); });
 }
 
 void EditorCore::BindLoadField(NumberField* field, const FieldLimit& limit) {
+    BindShow(field, limit);
     field->SetOnChange([this, field, limit] {
         state_.IsModified = true;
         const QString t = field->text().trimmed();
@@ -114,22 +122,20 @@ void EditorCore::ShowDocument() {
 }
 
 // Everything is read first; the model changes only when every text was a
-// number.
+// number. A field that still shows its model value leaves it as it is.
 void EditorCore::GatherAll() {
     std::array<double, kmr::kMaxSpans + 1> spans{};
     std::array<double, kmr::kMaxSupports + 1> springs{};
     for (int n = 1; n <= kmr::kMaxSupports; ++n) {
-        if (n <= kmr::kMaxSpans) {
-            spans[Index(n)] = ReadFieldNumber(SpanText(n));
-        }
+        if (n <= kmr::kMaxSpans) spans[Index(n)] = top_->ReadSpan(n);
         springs[Index(n)] = top_->ReadSpring(n);
     }
-    const auto memberLoads = ReadMemberSlots(memberLoads_->Texts(), state_.CurrentMember);
-    const auto nodeLoads = ReadNodeSlots(nodeLoads_->Texts(), state_.CurrentSupport);
+    const auto memberLoads = ReadMemberLoads();
+    const auto nodeLoads = ReadNodeLoads();
     kmr::BeamModel& m = state_.Model;
     for (int n = 1; n <= kmr::kMaxSupports; ++n) {
-        if (n <= kmr::kMaxSpans) m.Members[Index(n)].SpanLength = spans[Index(n)];
-        m.Supports[Index(n)].SpringConstant = springs[Index(n)];
+        if (n <= kmr::kMaxSpans) StoreValue(m.Members[Index(n)].SpanLength, spans[Index(n)]);
+        StoreValue(m.Supports[Index(n)].SpringConstant, springs[Index(n)]);
         const int condition = top_->Condition(n);
         if (kmr::IsSupportConditionCode(condition)) m.Supports[Index(n)].Condition = condition;
     }
@@ -137,21 +143,29 @@ void EditorCore::GatherAll() {
     m.Supports[Index(state_.CurrentSupport)].NodeLoads = nodeLoads;
 }
 
+std::array<kmr::MemberLoad, kmr::kLoadSlots> EditorCore::ReadMemberLoads() const {
+    return ReadMemberSlots(memberLoads_->Texts(), state_.CurrentMember,
+                           state_.Model.Members[Index(state_.CurrentMember)].Loads);
+}
+
+std::array<kmr::NodeLoad, kmr::kLoadSlots> EditorCore::ReadNodeLoads() const {
+    return ReadNodeSlots(nodeLoads_->Texts(), state_.CurrentSupport,
+                         state_.Model.Supports[Index(state_.CurrentSupport)].NodeLoads);
+}
+
 void EditorCore::GatherCurrentLoads() {
-    const auto memberLoads = ReadMemberSlots(memberLoads_->Texts(), state_.CurrentMember);
-    const auto nodeLoads = ReadNodeSlots(nodeLoads_->Texts(), state_.CurrentSupport);
+    const auto memberLoads = ReadMemberLoads();
+    const auto nodeLoads = ReadNodeLoads();
     state_.Model.Members[Index(state_.CurrentMember)].Loads = memberLoads;
     state_.Model.Supports[Index(state_.CurrentSupport)].NodeLoads = nodeLoads;
 }
 
 void EditorCore::GatherMemberLoads() {
-    state_.Model.Members[Index(state_.CurrentMember)].Loads =
-        ReadMemberSlots(memberLoads_->Texts(), state_.CurrentMember);
+    state_.Model.Members[Index(state_.CurrentMember)].Loads = ReadMemberLoads();
 }
 
 void EditorCore::GatherNodeLoads() {
-    state_.Model.Supports[Index(state_.CurrentSupport)].NodeLoads =
-        ReadNodeSlots(nodeLoads_->Texts(), state_.CurrentSupport);
+    state_.Model.Supports[Index(state_.CurrentSupport)].NodeLoads = ReadNodeLoads();
 }
 
 void EditorCore::ShowSpansAndSupports() {

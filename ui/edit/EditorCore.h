@@ -15,6 +15,7 @@
 #include "Editor.h"
 #include "calc/Validation.h"
 #include "edit/FieldText.h"
+#include "model/Model.h"
 
 class QLabel;
 class QWidget;
@@ -63,11 +64,14 @@ class EditorCore {
     // A numeric field that edits one model value: on every change the text
     // is read, the field coloured by its limit, the document marked changed
     // when the field is black, and the value stored; `after` runs last.
+    // Showing a model value only colours the field (BindShow).
     void BindField(NumberField* field, const FieldLimit& limit, bool dashIsZero,
                    std::function<void(double)> store, std::function<void()> after = {});
     // A load field: marks the document changed and colours it; the value
     // reaches the model when the slots are gathered.
     void BindLoadField(NumberField* field, const FieldLimit& limit);
+    // Showing a model value in a field only colours it by its limit.
+    void BindShow(NumberField* field, const FieldLimit& limit);
 
     // The sequences of the controls.
     void ComboBox1Change(int count);
@@ -92,6 +96,10 @@ class EditorCore {
     QString SpanText(int member) const;
 
   private:
+    // The current member's or support's load slots read over their stored
+    // values (ReadMemberSlots, ReadNodeSlots).
+    std::array<kmr::MemberLoad, kmr::kLoadSlots> ReadMemberLoads() const;
+    std::array<kmr::NodeLoad, kmr::kLoadSlots> ReadNodeLoads() const;
     void GatherMemberLoads();
     void GatherNodeLoads();
     void Relabel(int unit);

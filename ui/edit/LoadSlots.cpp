@@ -1,5 +1,7 @@
 #include "edit/LoadSlots.h"
 
+#include <cmath>
+
 #include "InputError.h"
 #include "dialogs/YoungList.h"
 #include "edit/EditRules.h"
@@ -63,42 +65,48 @@ QStringList LoadTabTexts(int kind, int spanCount) {
 }
 
 std::array<kmr::MemberLoad, kmr::kLoadSlots> ReadMemberSlots(
-    const std::array<MemberSlotTexts, kmr::kLoadSlots>& texts, int member) {
-    std::array<kmr::MemberLoad, kmr::kLoadSlots> loads;
+    const std::array<MemberSlotTexts, kmr::kLoadSlots>& texts, int member,
+    const std::array<kmr::MemberLoad, kmr::kLoadSlots>& stored) {
+    std::array<kmr::MemberLoad, kmr::kLoadSlots> loads = stored;
     for (int j = 0; j < kmr::kLoadSlots; ++j) {
         const MemberSlotTexts& s = texts[static_cast<std::size_t>(j)];
         double v[5];
-        for (int k = 0; k < 5; ++k) {
+        for (std::size_t k = 0; k < 5; ++k) {
             const QString where = QStringLiteral("部材[%1] 部材荷重 - No.%2 「%3」")
                                       .arg(member)
                                       .arg(j + 1)
                                       .arg(QString::fromUtf8(kMemberFieldNames[k]));
-            v[k] = ReadSlotField(s.fields[static_cast<std::size_t>(k)], where);
+            v[k] = s.shown[k] ? *s.shown[k] : ReadSlotField(s.fields[k], where);
         }
         kmr::MemberLoad& l = loads[static_cast<std::size_t>(j)];
-        l.LoadType = s.type;
-        l.Value = v[0];
-        l.Distance = v[1];
-        l.Length1 = v[2];
-        l.Length2 = v[3];
-        l.Height = v[4];
+        if (s.type >= 0) l.LoadType = s.type;
+        StoreValue(l.Value, v[0]);
+        StoreValue(l.Distance, v[1]);
+        StoreValue(l.Length1, v[2]);
+        StoreValue(l.Length2, v[3]);
+        StoreValue(l.Height, v[4]);
     }
     return loads;
 }
 
 std::array<kmr::NodeLoad, kmr::kLoadSlots> ReadNodeSlots(
-    const std::array<NodeSlotTexts, kmr::kLoadSlots>& texts, int support) {
-    std::array<kmr::NodeLoad, kmr::kLoadSlots> loads;
+    const std::array<NodeSlotTexts, kmr::kLoadSlots>& texts, int support,
+    const std::array<kmr::NodeLoad, kmr::kLoadSlots>& stored) {
+    std::array<kmr::NodeLoad, kmr::kLoadSlots> loads = stored;
     for (int j = 0; j < kmr::kLoadSlots; ++j) {
         const NodeSlotTexts& s = texts[static_cast<std::size_t>(j)];
         const QString where = QStringLiteral("支点[%1] 節点荷重 - No.%2 「荷重 PM」")
                                   .arg(SupportName(support))
                                   .arg(j + 1);
         kmr::NodeLoad& l = loads[static_cast<std::size_t>(j)];
-        l.LoadType = s.type;
-        l.Value = ReadSlotField(s.value, where);
+        if (s.type >= 0) l.LoadType = s.type;
+        StoreValue(l.Value, s.shown ? *s.shown : ReadSlotField(s.value, where));
     }
     return loads;
+}
+
+void StoreValue(kmr::Extended& target, double v) {
+    if (target.Value() != v || std::signbit(target.Value()) != std::signbit(v)) target = v;
 }
 
 FullSpanAction FullSpanActionFor(int type, double spanLength) {

@@ -9,6 +9,7 @@
 #include <QString>
 #include <QStringList>
 #include <array>
+#include <optional>
 
 #include "model/Model.h"
 
@@ -36,24 +37,37 @@ int MemberLoadPicture(int type);
 // kind 1: "部材[1]".."部材[n]"; kind 2: "支点[A]".."支点[n+1]".
 QStringList LoadTabTexts(int kind, int spanCount);
 
-// The controls of one member-load slot as text: the type box's index and the
-// five fields WP, L, L1, L2, H.
+// The controls of one member-load slot as text: the type box's index (-1
+// when it shows nothing) and the five fields WP, L, L1, L2, H, each with the
+// model value it still shows unchanged (NumberField::ShownValue).
 struct MemberSlotTexts {
     int type = kmr::kLoadNone;
     std::array<QString, 5> fields;
+    std::array<std::optional<double>, 5> shown{};
 };
 struct NodeSlotTexts {
     int type = kmr::kNodeNone;
     QString value;
+    std::optional<double> shown{};
 };
 
-// All five slots read before anything is stored: an empty field reads 0; a
-// field that is not a number throws InputError naming the member or support,
-// the slot and the field, and the caller's model stays as it was.
+// All five slots read before anything is stored, over the slots as stored:
+// a field that still shows its value gives that value, an empty field reads
+// 0; a field that is not a number throws InputError naming the member or
+// support, the slot and the field, and the caller's model stays as it was.
+// A value equal to the stored one keeps the stored bytes (StoreValue), and a
+// type box that shows nothing keeps the stored code, so reading back what
+// was shown changes nothing.
 std::array<kmr::MemberLoad, kmr::kLoadSlots> ReadMemberSlots(
-    const std::array<MemberSlotTexts, kmr::kLoadSlots>& texts, int member);
+    const std::array<MemberSlotTexts, kmr::kLoadSlots>& texts, int member,
+    const std::array<kmr::MemberLoad, kmr::kLoadSlots>& stored = {});
 std::array<kmr::NodeLoad, kmr::kLoadSlots> ReadNodeSlots(
-    const std::array<NodeSlotTexts, kmr::kLoadSlots>& texts, int support);
+    const std::array<NodeSlotTexts, kmr::kLoadSlots>& texts, int support,
+    const std::array<kmr::NodeLoad, kmr::kLoadSlots>& stored = {});
+
+// target := v, unless target already holds v: then its bytes (an extended
+// real read from a file may lie between two doubles) are kept.
+void StoreValue(kmr::Extended& target, double v);
 
 // What the "全ｽﾊﾟﾝ" button of a slot does for its type and the span length.
 enum class FullSpanAction { Nothing, NoSpanLength, AskLengths, SlabDialog };

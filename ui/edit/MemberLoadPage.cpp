@@ -102,7 +102,10 @@ std::array<MemberSlotTexts, kmr::kLoadSlots> MemberLoadPage::Texts() const {
         const Slot& s = slots_[static_cast<std::size_t>(j)];
         MemberSlotTexts& t = texts[static_cast<std::size_t>(j - 1)];
         t.type = s.type->currentIndex();
-        for (std::size_t k = 0; k < 5; ++k) t.fields[k] = s.fields[k]->text();
+        for (std::size_t k = 0; k < 5; ++k) {
+            t.fields[k] = s.fields[k]->text();
+            t.shown[k] = s.fields[k]->ShownValue();
+        }
     }
     return texts;
 }
@@ -134,9 +137,9 @@ void MemberLoadPage::Btn1Click(int slot) {
                                         Button::Yes | Button::Cancel) != Button::Yes) {
                 return;
             }
-            s.fields[1]->ShowValue(0);
-            s.fields[2]->ShowValue(span);
-            s.fields[3]->ShowValue(0);
+            s.fields[1]->Write(0);
+            s.fields[2]->Write(span);
+            s.fields[3]->Write(0);
             break;
         case FullSpanAction::SlabDialog:
             WriteSlabFields(slot, spanText);

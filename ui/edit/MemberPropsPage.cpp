@@ -103,7 +103,7 @@ void MemberPropsPage::SetUnitLabels(int inputUnit) {
     for (int n = 1; n <= kmr::kMaxSpans; ++n) {
         QLabel* l = members_[static_cast<std::size_t>(n)].unit;
         l->setText(UnitLabelText(4 + n, inputUnit));
-        l->adjustSize();
+        FitLabelInParent(l);
     }
 }
 
@@ -111,12 +111,12 @@ void MemberPropsPage::CalSeinoBtn1Click(int n) {
     const Fields& f = members_[static_cast<std::size_t>(n)];
     core_.Run([&] {
         if (!core_.Validate(kmr::kValidateBeamSize)) return;
-        if (ReadFieldNumber(f.io->text()) > 1e-6 &&
+        if (f.io->Value() > 1e-6 &&
             core_.Dialogs().Message(MsgKind::Confirmation, msg::ReplaceIoQuestion(),
                                     Button::Yes | Button::Cancel) != Button::Yes) {
             return;
         }
-        const double io = BeamSizeIo(ReadFieldNumber(f.b->text()), ReadFieldNumber(f.d->text()));
+        const double io = BeamSizeIo(f.b->Value(), f.d->Value());
         f.io->Show(FixedText(io, 1));
     });
 }

@@ -75,7 +75,8 @@ std::array<NodeSlotTexts, kmr::kLoadSlots> NodeLoadPage::Texts() const {
     std::array<NodeSlotTexts, kmr::kLoadSlots> texts;
     for (int j = 1; j <= kmr::kLoadSlots; ++j) {
         const Slot& s = slots_[static_cast<std::size_t>(j)];
-        texts[static_cast<std::size_t>(j - 1)] = {s.type->currentIndex(), s.value->text()};
+        texts[static_cast<std::size_t>(j - 1)] = {s.type->currentIndex(), s.value->text(),
+                                                  s.value->ShownValue()};
     }
     return texts;
 }

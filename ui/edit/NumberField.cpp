@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QValidator>
+#include <cmath>
 
 #include "edit/FieldText.h"
 
@@ -40,6 +41,7 @@ NumberField::NumberField(QWidget* parent, const QString& name, int length, bool 
 }
 
 void NumberField::Show(const QString& text) {
+    shownValue_.reset();
     {
         const QSignalBlocker block(this);
         setText(text);
@@ -47,8 +49,29 @@ void NumberField::Show(const QString& text) {
     Changed();
 }
 
-void NumberField::ShowValue(double v) {
+void NumberField::Write(double v) {
     Show(ValueText(v, length_));
+}
+
+void NumberField::ShowValue(double v) {
+    shownText_ = whole_ && std::fabs(static_cast<float>(v)) >= 1e-6f ? GeneralText(v, 15)
+                                                                     : ValueText(v, length_);
+    shownValue_ = v;
+    {
+        const QSignalBlocker block(this);
+        setText(shownText_);
+    }
+    if (onShow_) onShow_(v);
+}
+
+std::optional<double> NumberField::ShownValue() const {
+    if (shownValue_ && text() == shownText_) return shownValue_;
+    return std::nullopt;
+}
+
+double NumberField::Value(bool dashIsZero) const {
+    if (const std::optional<double> v = ShownValue()) return *v;
+    return ReadFieldNumber(text(), dashIsZero);
 }
 
 void NumberField::Changed() {

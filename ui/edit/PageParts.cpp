@@ -4,6 +4,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QPixmap>
+#include <QProxyStyle>
 #include <QTabBar>
 
 #include "edit/LoadPictures.h"
@@ -14,6 +15,21 @@ namespace {
 
 constexpr int kSlotPitch = 136;
 constexpr int kSlotWidth = 130;
+// The right border of a group box, and the smallest font a fitted label
+// takes.
+constexpr int kFrameRoom = 3;
+constexpr int kSmallestLabelPixels = 9;
+
+// Tabs with less room beside their text: eleven support tabs ("支点[A]" ..
+// "支点[K]") fit the row's 700 pixels, so no tab hides behind scroll arrows.
+class NarrowTabStyle : public QProxyStyle {
+  public:
+    int pixelMetric(PixelMetric metric, const QStyleOption* option,
+                    const QWidget* widget) const override {
+        if (metric == PM_TabBarTabHSpace) return 10;
+        return QProxyStyle::pixelMetric(metric, option, widget);
+    }
+};
 
 }  // namespace
 
@@ -25,12 +41,30 @@ QLabel* MakeLabel(QWidget* parent, const QString& text, int x, int y, const char
     return l;
 }
 
+void FitLabelInParent(QLabel* label) {
+    label->setFont(QFont());  // the parent's font again
+    label->adjustSize();
+    const QWidget* parent = label->parentWidget();
+    if (!parent) return;
+    const int room = parent->width() - kFrameRoom - label->x();
+    QFont font = label->font();
+    int pixels = QFontInfo(font).pixelSize();
+    while (label->width() > room && pixels > kSmallestLabelPixels) {
+        font.setPixelSize(--pixels);
+        label->setFont(font);
+        label->adjustSize();
+    }
+}
+
 LoadTabRow::LoadTabRow(QWidget* area, const QString& tabsName, const QString& headerName,
                        QObject* context, std::function<void(int)> onChange) {
     tabs_ = new QTabBar(area);
     tabs_->setObjectName(tabsName);
     tabs_->setGeometry(4, 2, 700, 24);
     tabs_->setExpanding(false);
+    auto* style = new NarrowTabStyle;
+    style->setParent(tabs_);
+    tabs_->setStyle(style);
     QObject::connect(tabs_, &QTabBar::currentChanged, context, std::move(onChange));
     header_ = MakeLabel(area, QString(), 12, 32);
     header_->setObjectName(headerName);

@@ -20,6 +20,11 @@ namespace kmr::ui {
 // A label with text at (x, y), sized to its text; named when name is given.
 QLabel* MakeLabel(QWidget* parent, const QString& text, int x, int y, const char* name = nullptr);
 
+// The label sized to its text again and, when that runs past its parent's
+// right border (a unit label at the edge of a group box), its font made
+// smaller until the text fits.
+void FitLabelInParent(QLabel* label);
+
 // The tab row at the top of a load page (one tab per member or support) and
 // the bold header label under it that shows the selected tab's text.
 class LoadTabRow {

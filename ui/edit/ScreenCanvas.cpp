@@ -59,13 +59,18 @@ void PaintArc(const ScreenOp& op, QPainter& painter) {
 }
 
 void PaintText(const ScreenOp& op, QPainter& painter) {
-    const QFont font = ScreenFont(op);
+    QFont font = ScreenFont(op);
+    // Text on a solid background (the current member and support) is drawn
+    // with crisp pixels on a box a little larger than the text: thin strokes
+    // smoothed into the background would leave it grey and hard to read.
+    const bool onSolid = op.brush == sbSolid;
+    if (onSolid) font.setStyleStrategy(QFont::NoAntialias);
     const QFontMetrics fm(font);
     painter.save();
     painter.translate(op.points[0]);
     if (op.escapement != 0) painter.rotate(-op.escapement / 10.0);
     const QRect box(0, 0, fm.horizontalAdvance(op.text), fm.height());
-    if (op.brush == sbSolid) painter.fillRect(box, op.brushColor);
+    if (onSolid) painter.fillRect(box.adjusted(-2, -1, 2, 1), op.brushColor);
     painter.setFont(font);
     painter.setPen(op.fontColor);
     painter.drawText(QPoint(0, fm.ascent()), op.text);

@@ -48,6 +48,7 @@ void TopPanel::BuildFields(QWidget* panel) {
         auto* f = new NumberField(panel, QStringLiteral("MmSpan%1").arg(n), 6, false, n);
         f->setGeometry(70 + kPitch * (n - 1), 80, 50, 21);
         f->setToolTip(QStringLiteral("最大スパン長＜100(m)"));
+        f->SetShowsWhole(true);
         core_.BindField(f, limits::Span, false,
                         [&model, i](double v) { model.Members[i].SpanLength = v; });
         span_[i] = f;
@@ -67,6 +68,7 @@ void TopPanel::BuildFields(QWidget* panel) {
         auto* f = new NumberField(panel, QStringLiteral("MmBane%1").arg(n), 5, false, n);
         f->setGeometry(46 + kPitch * (n - 1), 131, 57, 21);
         f->setToolTip(QStringLiteral("値＜1000(t/cm) or 10000(kN/cm)"));
+        f->SetShowsWhole(true);
         core_.BindField(f, limits::Spring, false,
                         [&model, i](double v) { model.Supports[i].SpringConstant = v; });
         spring_[i] = f;
@@ -114,11 +116,11 @@ void TopPanel::SetUnitLabel(const QString& text) {
 }
 
 double TopPanel::ReadSpan(int n) const {
-    return ReadFieldNumber(span_[static_cast<std::size_t>(n)]->text());
+    return span_[static_cast<std::size_t>(n)]->Value();
 }
 
 double TopPanel::ReadSpring(int n) const {
-    return ReadFieldNumber(spring_[static_cast<std::size_t>(n)]->text());
+    return spring_[static_cast<std::size_t>(n)]->Value();
 }
 
 int TopPanel::Condition(int n) const {

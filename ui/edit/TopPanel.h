@@ -34,7 +34,8 @@ class TopPanel {
     void ApplyVisibility(int spanCount);
     void SetUnitLabel(const QString& text);
 
-    // Values of the controls for the gather (throw InputError).
+    // Values of the controls for the gather (NumberField::Value; throw
+    // InputError).
     double ReadSpan(int n) const;
     double ReadSpring(int n) const;
     int Condition(int n) const;

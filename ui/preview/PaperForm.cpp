@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
+#include <QFileInfo>
 #include <QImage>
 #include <QLabel>
 #include <QMenu>
@@ -36,15 +37,27 @@ QString AskThisPageText() {
     return QStringLiteral("現在表示されているページを印刷します...");
 }
 
-// A PDF file name for printing without a printer: the document title in the
-// user's documents folder.
-QString SuggestedPdfPath(const QString& title) {
-    QString dir = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    if (dir.isEmpty()) dir = QDir::homePath();
-    QString name = title.isEmpty() ? QStringLiteral("印刷プレビュー") : title;
+}  // namespace
+
+QString SuggestedPdfPath(const QString& documentPath, const QString& title) {
+    QString dir, name;
+    if (!documentPath.isEmpty()) {
+        const QFileInfo data(documentPath);
+        dir = data.absolutePath();
+        name = data.completeBaseName().isEmpty() ? data.fileName() : data.completeBaseName();
+    }
+    // Only a folder that exists: the print dialog would report a missing one
+    // as not writable.
+    if (dir.isEmpty() || !QFileInfo(dir).isDir()) {
+        dir = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        if (dir.isEmpty() || !QFileInfo(dir).isDir()) dir = QDir::homePath();
+    }
+    if (name.isEmpty()) name = title.isEmpty() ? QStringLiteral("印刷プレビュー") : title;
     name.replace(QRegularExpression(QStringLiteral("[/\\\\:*?\"<>|]")), QStringLiteral("_"));
     return QDir(dir).filePath(name + QStringLiteral(".pdf"));
 }
+
+namespace {
 
 // Maximised and work-area states fill the work area, full screen the screen.
 Qt::WindowStates WindowStateOf(TFormWindowState state) {
@@ -372,7 +385,7 @@ bool TPaper::PrepareOutput(QPrinter& printer) {
     if (printer.outputFormat() != QPrinter::PdfFormat || !printer.outputFileName().isEmpty()) {
         return true;
     }
-    const QString file = Dialogs().ChoosePdfFile(this, SuggestedPdfPath(doc_.Title));
+    const QString file = Dialogs().ChoosePdfFile(this, SuggestedPdfPath(documentPath, doc_.Title));
     if (file.isEmpty()) return false;
     printer.setOutputFileName(file);
     return true;
@@ -398,7 +411,7 @@ void TPaper::Print() {
     QPrinter& printer = Printer();
     settings_.ApplyTo(printer);
     if (!settings_.HasPrinter() && printer.outputFileName().isEmpty()) {
-        printer.setOutputFileName(SuggestedPdfPath(doc_.Title));
+        printer.setOutputFileName(SuggestedPdfPath(documentPath, doc_.Title));
     }
     int from = current_, to = current_;
     if (!Dialogs().RunPrintDialog(this, printer, 1, doc_.PageCount(), from, to)) return;

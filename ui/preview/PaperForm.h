@@ -35,6 +35,12 @@ struct PreviewPlacement {
     bool HasBounds() const { return WindWid > 0 && WindHei > 0; }
 };
 
+// The PDF file proposed for printing without a printer: the data file's
+// name with ".pdf" in the data file's folder; the documents folder (or the
+// home folder) when that folder does not exist; the title as the name when
+// there is no data file.
+QString SuggestedPdfPath(const QString& documentPath, const QString& title);
+
 class TPaper : public QDialog {
     Q_OBJECT
   public:
@@ -50,6 +56,8 @@ class TPaper : public QDialog {
     PreviewPlacement placement;
     // The printer-settings file written before and read after a print dialog.
     QString plvPath = DefaultPlvPath();
+    // The data file of the report (SuggestedPdfPath).
+    QString documentPath;
 
     // Binds the document and shows the window modally; returns when it has
     // closed. A printer that prints to Acrobat gets every page at once

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QPainter>
 #include <QPrinter>
 #include <algorithm>
@@ -42,6 +43,11 @@ bool PrintPages(const TplPrev& doc, QPrinter& printer, int from, int to, QString
         return Fail(error, QStringLiteral("印刷先のPDFファイルが指定されていません。"));
     }
     if (pdf) {
+        const QString folder = QFileInfo(printer.outputFileName()).absolutePath();
+        if (!QFileInfo(folder).isDir()) {
+            return Fail(error, QStringLiteral("フォルダ「%1」がありません。")
+                                   .arg(QDir::toNativeSeparators(folder)));
+        }
         const QSize s = doc.Page(first).size;
         printer.setPageSize(
             QPageSize(QSizeF(s.width() / 10.0, s.height() / 10.0), QPageSize::Millimeter));

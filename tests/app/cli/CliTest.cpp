@@ -77,7 +77,7 @@ TEST_F(Cli, DumpTextsAndValuesThatNeedCare) {
     image.Text(9, "\x81\n");  // a cut double-byte character and a control character
     WriteBytes(Path("t.KMX"), image.bytes);
     ASSERT_EQ(Run({"dump", Path("t.KMX")}), kExitOk);
-    EXPECT_TRUE(OutHas("\"ProgramVersion\": \"\xEF\xBF\xBD\\u000a\"")) << out_.str().substr(0, 200);
+    EXPECT_TRUE(OutHas("\"ProgramVersion\": \"\xEF\xBF\xBD\\n\"")) << out_.str().substr(0, 200);
 }
 
 TEST_F(Cli, FileErrorsExitWithOneAndNameTheFile) {

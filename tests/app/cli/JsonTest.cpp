@@ -53,5 +53,33 @@ TEST(Json, NumbersAreShortestRoundTripAndNullWhenNotFinite) {
     }
 }
 
+TEST(Json, StringEscapes) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"a\"b\\", "\"a\\\"b\\\\\""},
+        {"\r\n\t", "\"\\r\\n\\t\""},
+        {"a\x01\x1f", "\"a\\u0001\\u001f\""},
+        {"部材", "\"部材\""},
+    };
+    for (const auto& [text, json] : cases) EXPECT_EQ(JsonQuoted(text), json) << text;
+}
+
+TEST(Json, OneLineLayout) {
+    std::ostringstream out;
+    JsonWriter json(out, JsonLayout::OneLine);
+    json.BeginObject();
+    json.Key("a");
+    json.BeginArray();
+    json.Number(1.5);
+    json.BeginObject();
+    json.Key("b");
+    json.String("c");
+    json.EndObject();
+    json.EndArray();
+    json.Key("d");
+    json.Integer(2);
+    json.EndObject();
+    EXPECT_EQ(out.str(), "{\"a\":[1.5,{\"b\":\"c\"}],\"d\":2}\n");
+}
+
 }  // namespace
 }  // namespace kmr::cli

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # plovkmr.exe under Wine against the Linux plovkmr: for every example and for
 # a data file named in Japanese in a folder named in Japanese, the same
-# standard output, byte for byte, and the same exit status; refusals and
-# file errors end alike; a conversion writes the same bytes.
+# standard output (calc, dump, diagram), byte for byte, and the same exit
+# status; refusals and file errors end alike; a conversion writes the same
+# bytes.
 # Usage: same_as_linux.sh WINE PLOVKMR.EXE LINUX-PLOVKMR EXAMPLES-DIR WORK-DIR
 set -u
 wine=$1 win=$(realpath "$2") linux=$(realpath "$3") examples=$(realpath "$4") work=$5
@@ -31,7 +32,9 @@ for f in "$examples"/*.KMX "$examples"/*.Kmr; do
     same calc --json "$f"
     same calc "$f"
     same dump "$f"
+    same diagram "$f"
 done
+same diagram --csv --points 7 "$examples/three-span-floor-beam.KMX"
 same calc --json "$examples"/*.KMX
 
 jp="$work/構造計算"
@@ -41,6 +44,7 @@ mkdir "$jp/フォルダ.KMX"
 same calc --json "$jp/三スパン梁.KMX"
 same dump "$jp/三スパン梁.KMX"
 same dump "$jp/旧データ.Kmr"
+same diagram --csv "$jp/三スパン梁.KMX"
 pushd "$jp" >/dev/null
 same calc --json 三スパン梁.KMX                 # relative to a Japanese folder
 popd >/dev/null

@@ -5,9 +5,12 @@
 // boxes at ceil).
 #include <gtest/gtest.h>
 
+#include <QImage>
+#include <QPainter>
 #include <algorithm>
 
 #include "edit/LoadDiagram.h"
+#include "edit/ScreenCanvas.h"
 
 namespace kmr::ui::test {
 namespace {
@@ -239,6 +242,35 @@ TEST_F(DiagramCase, CurrentMemberRedOnlyOnTheMemberLoadPage) {
     ASSERT_EQ(rec.ops.size(), 1u);
     EXPECT_EQ(rec.ops[0].pen, kWhite);
     EXPECT_EQ(rec.ops[0].points[0], QPoint(123, 37));
+}
+
+// The current member's label is painted at full contrast: pure white on
+// pure black, with black all round the text.
+TEST_F(DiagramCase, CurrentMemberLabelIsCrispWhiteOnBlack) {
+    Draw(0, 2);
+    const ScreenOp* label = Text(QStringLiteral("[2]"));
+    ASSERT_NE(label, nullptr);
+    QImage image(200, 100, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    {
+        QPainter p(&image);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setRenderHint(QPainter::TextAntialiasing);
+        ScreenOp at = *label;
+        at.points = {QPoint(20, 20)};
+        PaintScreenOp(at, p);
+    }
+    int white = 0;
+    const QRect inner(20, 20, 10, 10);  // inside the text box, whatever the face
+    for (int y = 19; y <= inner.bottom(); ++y) {
+        for (int x = 19; x <= inner.right(); ++x) {
+            const QRgb c = image.pixel(x, y);
+            EXPECT_TRUE(c == qRgb(0, 0, 0) || c == qRgb(255, 255, 255)) << x << "," << y;
+            white += c == qRgb(255, 255, 255);
+        }
+    }
+    EXPECT_GT(white, 5);
+    EXPECT_EQ(image.pixel(19, 25), qRgb(0, 0, 0));  // the box reaches left of the text
 }
 
 TEST_F(DiagramCase, NodeLoadsGreenAndTheCurrentSupportRed) {

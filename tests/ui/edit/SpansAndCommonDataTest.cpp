@@ -132,6 +132,37 @@ TEST_F(SpansAndCommonData, FourSpansGiveFourMemberTabsAndFiveSupportTabs) {
     EXPECT_EQ(supports->tabText(4), QStringLiteral("支点[E]"));
 }
 
+// Ten spans: every tab of both rows stands within the row, none behind the
+// scroll arrows.
+TEST_F(SpansAndCommonData, TenSpansShowEveryTabOfTheLoadPages) {
+    Window().show();
+    Choose("ComboBox1", 9);
+    for (const char* name : {"TabGirLoad", "TabNodeLoad"}) {
+        QTabBar* tabs = Tabs(name);
+        tabs->setCurrentIndex(0);
+        ASSERT_GE(tabs->count(), 10) << name;
+        EXPECT_GE(tabs->tabRect(0).left(), 0) << name;
+        EXPECT_LE(tabs->tabRect(tabs->count() - 1).right(), tabs->width() - 1) << name;
+    }
+    EXPECT_EQ(Tabs("TabNodeLoad")->tabText(10), QStringLiteral("支点[K]"));
+}
+
+// Every unit label shows its whole text inside its group box, in both unit
+// systems ("(kN/cm2)" is the widest).
+TEST_F(SpansAndCommonData, UnitLabelsFitInsideTheirGroups) {
+    Window().show();
+    for (const char* unit : {"InputTanni0", "InputTanni1"}) {
+        Click(unit);
+        for (int n = 2; n <= 14; ++n) {
+            QLabel* l = Label(QStringLiteral("LabelTanni%1").arg(n));
+            ASSERT_NE(l, nullptr) << n;
+            EXPECT_LE(l->fontMetrics().horizontalAdvance(l->text()), l->width()) << n << unit;
+            EXPECT_LE(l->geometry().right(), l->parentWidget()->width() - 3) << n << unit;
+        }
+    }
+    EXPECT_EQ(Label("LabelTanni3")->text(), QStringLiteral("(kN/cm2)"));
+}
+
 TEST_F(SpansAndCommonData, ASpringSupportEnablesItsFieldAndOthersGreyIt) {
     NumberField* spring = Field("MmBane2");
     EXPECT_FALSE(spring->isEnabled());
@@ -375,27 +406,43 @@ TEST_F(SpansAndCommonData, ACommonSpringConstantSurvivesSavingReopeningAndARefre
     EXPECT_EQ(double(Model().Header.CommonSpring), 50.0);
 }
 
-// Mended: a shown value is rounded to fit its field, never cut.
-TEST_F(SpansAndCommonData, ShownValuesAreRoundedNotCut) {
+// Mended: a shown value is rounded to fit its field, never cut; span and
+// spring fields show it whole; showing never changes the model.
+TEST_F(SpansAndCommonData, ShowingAValueNeverChangesTheModel) {
     kmr::BeamModel m;
     kmr::InitProgramModel(m, "3.0.6");
     m.Header.CommonLoad = 12345678.0;
     m.Header.CommonE = 1.5e20;
-    m.Members[1].SpanLength = 6.25;
+    m.Members[1].SpanLength = 12.3456;
+    m.Members[2].SpanLength = 6.123456789;
+    m.Supports[2].SpringConstant = 0.000123456;
     const QString path = Path(QStringLiteral("big.KMX"));
     kmr::WriteDataFile(path.toStdString(), m);
     dialogs.openAnswers = {path};
     Window().MenuFileOpenClick();
-    EXPECT_EQ(Text("MmComm1"), QStringLiteral("1.2E7"));  // cut, this was 12345
-    EXPECT_EQ(double(Model().Header.CommonLoad), 1.2e7);
-    EXPECT_EQ(Text("MmComm6"), QStringLiteral("1.5E+20"));
-    EXPECT_EQ(double(Model().Header.CommonE), 1.5e20);
+    const struct {
+        const char* field;
+        const char* text;
+        double stored;
+        double model;
+    } cases[] = {
+        {"MmComm1", "1.2E7", 12345678.0, Model().Header.CommonLoad},  // cut, this was 12345
+        {"MmComm6", "1.5E+20", 1.5e20, Model().Header.CommonE},
+        {"MmSpan1", "12.3456", 12.3456, Model().Members[1].SpanLength},
+        {"MmSpan2", "6.123456789", 6.123456789, Model().Members[2].SpanLength},
+        {"MmBane2", "0.000123456", 0.000123456, Model().Supports[2].SpringConstant},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(Text(QString::fromLatin1(c.field)), QString::fromLatin1(c.text)) << c.field;
+        EXPECT_EQ(c.model, c.stored) << c.field;
+    }
+    EXPECT_FALSE(State().IsModified);
 
-    // A version-1 single 2.1 (2.0999999046...) shows and stores as 2.1.
+    // A version-1 single 2.1 is the value 2.0999999046..., shown whole.
     dialogs.openAnswers = {MakeVersion1(QStringLiteral("old.Kmr"), 2, 2.1f)};
     Window().MenuFileOpenClick();
-    EXPECT_EQ(Text("MmSpan1"), QStringLiteral("2.1"));
-    EXPECT_EQ(double(Model().Members[1].SpanLength), 2.1);
+    EXPECT_EQ(Text("MmSpan1"), QStringLiteral("2.09999990463257"));
+    EXPECT_EQ(double(Model().Members[1].SpanLength), double(2.1f));
 
     // What the user typed survives a refresh as typed.
     Type("MmSpan2", "1.2345");
@@ -403,6 +450,51 @@ TEST_F(SpansAndCommonData, ShownValuesAreRoundedNotCut) {
     Click("InputTanni1");
     EXPECT_EQ(Text("MmSpan2"), QStringLiteral("1.2345"));
     EXPECT_EQ(Text("MmComm3"), QStringLiteral("123456789.01"));
+}
+
+// Opening and saving writes the file read, byte for byte: values of any
+// length in every kind of field, also extended reals that lie between two
+// doubles, through every page and the gathers they run.
+TEST_F(SpansAndCommonData, OpenThenSaveIsByteIdentical) {
+    kmr::BeamModel m;
+    kmr::InitProgramModel(m, "3.0.6");
+    m.Header.SpanCount = 3;
+    m.Header.CommonLoad = -1.23456789012345;
+    m.Header.CommonLoadHeight = 2.718281828;
+    m.Header.CommonIo = 123456.789012;
+    m.Header.CommonB = 30.123456;
+    m.Header.CommonD = 60.987654;
+    m.Header.CommonIoBD = 4.4e5;  // not B·D³/12: kept as stored
+    m.Header.CommonE = 2050.123456789;
+    m.Header.CommonSpring = 0.000123456;
+    for (int i = 1; i <= 3; ++i) {
+        kmr::MemberRecord& r = m.Members[i];
+        r.SpanLength = 12.3456 / i;
+        r.Io = 98765.4321 * i;
+        r.B = 25.5555555;
+        r.D = 0.1 + 0.2;
+        r.E = 2100.00000001;
+        r.Loads[0] = {kmr::kLoadTrapezoid, 0.333333333, 1.23456789, 2.5, 1.0 / 7, -9.87654321};
+        r.Loads[1] = {kmr::kLoadConcentrated, r.SpanLength / 3, 0, 0, 0, 1.0 / 3};
+    }
+    m.Supports[2].Condition = kmr::kSupportSpring;
+    m.Supports[2].SpringConstant = 123.456;
+    m.Supports[1].NodeLoads[0] = {kmr::kNodeMoment, -0.000987654321};
+    m.Supports[1].NodeLoads[2] = {kmr::kNodeForce, 12345.6789};
+    // One more bit of significand than a double holds.
+    m.Members[1].SpanLength.bytes[0] |= 1;
+    m.Members[1].Loads[0].Value.bytes[0] |= 1;
+    const QString path = Path(QStringLiteral("long.KMX"));
+    kmr::WriteDataFile(path.toStdString(), m);
+    const QByteArray original = ReadAll(path);
+
+    dialogs.openAnswers = {path};
+    Window().MenuFileOpenClick();
+    for (int page : {1, 2, 3, 0}) Page(page);
+    EXPECT_FALSE(State().IsModified);
+    dialogs.saveAnswers = {Path(QStringLiteral("copy.KMX"))};
+    ASSERT_TRUE(Window().FileSaveAs());
+    EXPECT_EQ(ReadAll(Path(QStringLiteral("copy.KMX"))).toHex(), original.toHex());
 }
 
 }  // namespace

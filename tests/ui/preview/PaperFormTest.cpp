@@ -4,6 +4,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
 #include <QMimeData>
@@ -223,6 +225,50 @@ TEST_F(PaperFormTest, DialogChoicesApplyToOneJobOnly) {
     Press("Print");
     EXPECT_EQ(dialogs.printDialogs, 2);
     EXPECT_EQ(settings.OutputFileName, saved);
+}
+
+// Without a printer the print dialog proposes a PDF named after the data
+// file in the data file's folder, or in a folder that exists; a file in a
+// missing folder is named as such, not as unwritable.
+TEST_F(PaperFormTest, PrintingToAFileProposesTheDataFilesName) {
+    QDir(dir.path()).mkdir(QStringLiteral("梁"));
+    const QString home = QDir::homePath();
+    const struct {
+        QString data;
+        QString proposed;
+    } cases[] = {
+        {dir.filePath(QStringLiteral("梁/三径間 床梁.KMX")),
+         dir.filePath(QStringLiteral("梁/三径間 床梁.pdf"))},
+        {dir.filePath(QStringLiteral("梁/old.v1.Kmr")),
+         dir.filePath(QStringLiteral("梁/old.v1.pdf"))},
+        {dir.filePath(QStringLiteral("梁/新規データ")),
+         dir.filePath(QStringLiteral("梁/新規データ.pdf"))},
+    };
+    Open();
+    for (const auto& c : cases) {
+        paper->documentPath = c.data;
+        QString shown;
+        dialogs.printDialog = [&](QPrinter& printer, int&, int&) {
+            shown = printer.outputFileName();
+            return false;
+        };
+        Press("Print");
+        EXPECT_EQ(shown, c.proposed);
+    }
+    const QString missing = SuggestedPdfPath(dir.filePath(QStringLiteral("無い/b.KMX")), QString());
+    EXPECT_TRUE(missing.endsWith(QStringLiteral("/b.pdf")));
+    EXPECT_TRUE(QFileInfo(QFileInfo(missing).absolutePath()).isDir()) << missing.toStdString();
+    EXPECT_TRUE(SuggestedPdfPath(QString(), QStringLiteral("PLOV-Kmr /連続梁応力算定"))
+                    .endsWith(QStringLiteral("/PLOV-Kmr _連続梁応力算定.pdf")));
+
+    settings.OutputFileName = dir.filePath(QStringLiteral("無い/out.pdf"));
+    dialogs.printDialog = [](QPrinter&, int&, int&) { return true; };
+    dialogs.asked.clear();
+    Press("Print");
+    ASSERT_EQ(dialogs.asked.size(), 1u);
+    EXPECT_TRUE(dialogs.asked[0].contains(QStringLiteral("フォルダ")))
+        << dialogs.asked[0].toStdString();
+    EXPECT_TRUE(dialogs.asked[0].contains(QStringLiteral("無い")));
 }
 
 TEST_F(PaperFormTest, PrintThisPageAsksAndPrintsTheDisplayedPage) {

@@ -1,13 +1,15 @@
-#include "calc/ResultText.h"
+// plovkmr calc output: the text tables and the one-line JSON.
+#include "app/cli/ResultOutput.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <sstream>
 #include <string>
 
 #include "tests/support/BeamBuilder.h"
 
-namespace kmr {
+namespace kmr::cli {
 namespace {
 
 using namespace kmr::test;
@@ -21,6 +23,13 @@ double JsonNumber(const std::string& json, const std::string& key, int n = 0) {
         pos += key.size() + 3;
     }
     return std::strtod(json.c_str() + pos, nullptr);
+}
+
+template <typename Write, typename... Args>
+std::string Written(Write write, const Args&... args) {
+    std::ostringstream out;
+    write(out, args...);
+    return out.str();
 }
 
 // One simple span of 6 m under 1 t/m: 4.5 t m at mid-span, 3 t reactions.
@@ -42,7 +51,7 @@ TEST(ResultJson, ForcesInTheOutputUnit) {
         const BeamModel m = SimpleSpan(row.in, row.out, row.w);
         CalcResults r;
         RunCalculation(m, r);
-        const std::string json = FormatResultsJson("a.KMX", m, r);
+        const std::string json = Written(WriteResultsJson, "a.KMX", m, r);
         SCOPED_TRACE(json);
         EXPECT_NEAR(JsonNumber(json, "MCenter"), 4.5 * row.factor, 1e-4 * row.factor);
         EXPECT_NEAR(JsonNumber(json, "QRight"), -3.0 * row.factor, 1e-4 * row.factor);
@@ -60,7 +69,7 @@ TEST(ResultJson, DocumentShape) {
     BeamModel m = SimpleSpan(0, 1, 1.0);
     CalcResults r;
     RunCalculation(m, r);
-    const std::string json = FormatResultsJson("dir/\"b\".KMX", m, r);
+    const std::string json = Written(WriteResultsJson, "dir/\"b\".KMX", m, r);
     EXPECT_EQ(json.rfind("{\"file\":\"dir/\\\"b\\\".KMX\",\"inputUnit\":\"t\",\"outputUnit\":"
                          "\"kN\",\"spanCount\":1,\"members\":[{\"name\":\"1\",\"span\":6,",
                          0),
@@ -68,32 +77,63 @@ TEST(ResultJson, DocumentShape) {
     EXPECT_NE(json.find("\"supports\":[{\"name\":\"A\",\"condition\":1,\"spring\":null,"),
               std::string::npos);
     EXPECT_NE(json.find("{\"name\":\"B\",\"condition\":3,\"spring\":9806.65,"), std::string::npos);
-    EXPECT_EQ(json.find('\n'), std::string::npos);
+    EXPECT_EQ(json.find('\n'), json.size() - 1);
+    // The extremes follow the end forces of each member, in this order; the
+    // equilibrium closes the document.
+    std::size_t at = json.find("\"QRight\":");
+    for (const char* key : {"MMax", "xMMax", "MMin", "xMMin", "QMax", "xQMax", "deflectionMax",
+                            "xDeflectionMax", "deflectionMin", "xDeflectionMin"}) {
+        const std::size_t next = json.find(std::string(",\"") + key + "\":", at);
+        EXPECT_LT(at, next) << key;
+        at = next;
+    }
+    EXPECT_LT(at, json.find("}],\"supports\":"));
+    EXPECT_NE(json.find("],\"equilibrium\":{\"loads\":"), std::string::npos);
+    EXPECT_NEAR(JsonNumber(json, "loads"), 6 * 9.80665, 1e-9);
+    EXPECT_NEAR(JsonNumber(json, "reactions"), 6 * 9.80665, 1e-4);
+    EXPECT_NEAR(JsonNumber(json, "xMMax"), 3.0, 1e-6);
 }
 
 TEST(ResultJson, Refusal) {
     ValidationResult v;
     v.code = kNoSpanLength;
     v.message = "スパン長が入力されていません。\r\n\r\n        部材名 [1]";
-    EXPECT_EQ(FormatRefusalJson("x.KMX", v),
+    EXPECT_EQ(Written(WriteRefusalJson, "x.KMX", v),
               "{\"file\":\"x.KMX\",\"error\":{\"code\":1,\"message\":\"スパン長が入力されていませ"
-              "ん。\\r\\n\\r\\n        部材名 [1]\"}}");
-    EXPECT_EQ(JsonString(std::string("a\x01\tb")), "\"a\\u0001\\tb\"");
+              "ん。\\r\\n\\r\\n        部材名 [1]\"}}\n");
 }
 
 TEST(ResultText, ReportLabelsUnitsAndFormats) {
     BeamModel m = SimpleSpan(0, 1, 1.0);
     CalcResults r;
     RunCalculation(m, r);
-    const std::string text = FormatResultsText("a.KMX", m, r);
-    for (const char* part :
-         {"入力単位: t   出力単位: kN   スパン数: 1", "●応力算定結果", "スパン長 (m)", "Ｉo (cm4)",
-          "Ｅ (kN/cm2)", "中央Ｍ (kNm)", "せん断Ｑ 右 (kN)", "反  力 (kN)", "ﾊﾞﾈ定数 (kN/cm)",
-          "[ 1 ]", "[ B ]", "単 純", "バ ネ", "6.000", "100000.0", "20594.0", "44.130", "-29.420",
-          "9806.650"}) {
+    const std::string text = Written(WriteResultsText, "a.KMX", m, r);
+    for (const char* part : {"入力単位: t   出力単位: kN   スパン数: 1",
+                             "●応力算定結果",
+                             "スパン長 (m)",
+                             "Ｉo (cm4)",
+                             "Ｅ (kN/cm2)",
+                             "中央Ｍ (kNm)",
+                             "せん断Ｑ 右 (kN)",
+                             "反  力 (kN)",
+                             "ﾊﾞﾈ定数 (kN/cm)",
+                             "[ 1 ]",
+                             "[ B ]",
+                             "単 純",
+                             "バ ネ",
+                             "6.000",
+                             "100000.0",
+                             "20594.0",
+                             "44.130",
+                             "-29.420",
+                             "9806.650",
+                             "●スパン内最大値",
+                             "最大Ｍ (kNm)",
+                             "最大Ｑ (kN)",
+                             "最大たわみ (cm)"}) {
         EXPECT_NE(text.find(part), std::string::npos) << part << "\n" << text;
     }
 }
 
 }  // namespace
-}  // namespace kmr
+}  // namespace kmr::cli

@@ -1,0 +1,149 @@
+// plovkmr diagram FILE [--points N] [--csv]: the shear, moment, rotation and
+// deflection along every member of the calculated beam, as JSON or CSV.
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "app/cli/CliModel.h"
+#include "app/cli/Json.h"
+#include "app/cli/ResultOutput.h"
+#include "app/cli/ShiftJis.h"
+#include "app/cli/Verbs.h"
+#include "calc/BeamDiagram.h"
+#include "calc/Units.h"
+
+namespace kmr::cli {
+namespace {
+
+constexpr int kExitRefused = 2;  // the file was refused by the validation
+constexpr int kDefaultIntervals = 20;
+constexpr int kMaxIntervals = 1000000;
+
+struct DiagramArgs {
+    std::string file;
+    int intervals = kDefaultIntervals;
+    bool csv = false;
+};
+
+// A whole decimal number from 1 to kMaxIntervals, or 0.
+int ParseIntervals(const std::string& text) {
+    if (text.empty() || text.size() > 7) return 0;
+    int n = 0;
+    for (char c : text) {
+        if (c < '0' || c > '9') return 0;
+        n = n * 10 + (c - '0');
+    }
+    return n <= kMaxIntervals ? n : 0;
+}
+
+// False (with the message printed) on a bad argument.
+bool ParseArgs(const std::vector<std::string>& args, DiagramArgs& a, std::ostream& err) {
+    std::vector<std::string> files;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (arg == "--csv") {
+            a.csv = true;
+        } else if (arg == "--points") {
+            a.intervals = i + 1 < args.size() ? ParseIntervals(args[++i]) : 0;
+            if (a.intervals == 0) {
+                err << "plovkmr diagram: --points には 1 から " << kMaxIntervals
+                    << " までの整数を指定してください。\n";
+                return false;
+            }
+        } else if (arg.size() > 1 && arg[0] == '-') {
+            err << "plovkmr diagram: 不明なオプションです: " << arg << "\n";
+            return false;
+        } else {
+            files.push_back(arg);
+        }
+    }
+    if (files.size() != 1) {
+        err << "plovkmr diagram: データファイルを 1 つ指定してください。\n";
+        return false;
+    }
+    a.file = files[0];
+    return true;
+}
+
+struct MemberPoints {
+    std::string name;
+    double start = 0;  // X of the member's left end
+    std::vector<DiagramPoint> points;
+};
+
+void WriteCsv(std::ostream& out, const std::vector<MemberPoints>& members) {
+    out << "member,x,X,Q,M,rotation,deflection\n";
+    for (std::size_t m = 0; m < members.size(); ++m) {
+        for (const DiagramPoint& p : members[m].points) {
+            const DiagramValues& v = p.Values;
+            out << m + 1 << ',' << NumberText(p.X) << ',' << NumberText(members[m].start + p.X)
+                << ',' << NumberText(v.Q) << ',' << NumberText(v.M) << ',' << NumberText(v.Rotation)
+                << ',' << NumberText(v.Deflection) << '\n';
+        }
+    }
+}
+
+template <typename Get>
+void Column(JsonWriter& json, const char* key, const MemberPoints& m, Get get) {
+    json.Key(key);
+    json.BeginArray(true);
+    for (const DiagramPoint& p : m.points) json.Number(get(p));
+    json.EndArray();
+}
+
+void WriteJson(std::ostream& out, const std::string& file, int outputUnit,
+               const std::vector<MemberPoints>& members) {
+    JsonWriter json(out);
+    json.BeginObject();
+    json.Key("file");
+    json.String(file);
+    json.Key("outputUnit");
+    json.String(ForceUnitWord(outputUnit));
+    json.Key("members");
+    json.BeginArray();
+    for (const MemberPoints& m : members) {
+        json.BeginObject();
+        json.Key("name");
+        json.String(m.name);
+        Column(json, "x", m, [](const DiagramPoint& p) { return p.X; });
+        Column(json, "X", m, [&m](const DiagramPoint& p) { return m.start + p.X; });
+        Column(json, "Q", m, [](const DiagramPoint& p) { return p.Values.Q; });
+        Column(json, "M", m, [](const DiagramPoint& p) { return p.Values.M; });
+        Column(json, "rotation", m, [](const DiagramPoint& p) { return p.Values.Rotation; });
+        Column(json, "deflection", m, [](const DiagramPoint& p) { return p.Values.Deflection; });
+        json.EndObject();
+    }
+    json.EndArray();
+    json.EndObject();
+}
+
+}  // namespace
+
+int RunDiagram(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    DiagramArgs a;
+    if (!ParseArgs(args, a, err)) return kExitUsage;
+    BeamModel model;
+    CalcResults results;
+    ValidationResult check;
+    const CalcOutcome o = CalculateFile(a.file, model, results, check, err);
+    if (o == CalcOutcome::FileError) return kExitFileError;
+    if (o == CalcOutcome::Refused) {
+        if (!a.csv) WriteRefusalJson(out, a.file, check);
+        return kExitRefused;
+    }
+    const BeamDiagram diagram = BuildBeamDiagram(model, results);
+    std::vector<MemberPoints> members(diagram.Members.size());
+    for (std::size_t m = 0; m < members.size(); ++m) {
+        members[m].name = ShiftJisToUtf8(model.Members[m + 1].Name.Str());
+        members[m].start = diagram.MemberStart[m];
+        members[m].points = DiagramPoints(diagram.Members[m], a.intervals);
+    }
+    if (a.csv) {
+        WriteCsv(out, members);
+    } else {
+        WriteJson(out, a.file, model.Header.OutputUnit, members);
+    }
+    return kExitOk;
+}
+
+}  // namespace kmr::cli
