@@ -3,6 +3,7 @@
 #include <QRectF>
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 #include "report/Primitives.h"
 #include "report/ReportFonts.h"
@@ -128,16 +129,22 @@ class Drawer {
         DrawText(doc_, BandTitle(band), f_.titleLeft, top, 1, 1, f_.titleSize, fkGothic);
         DrawText(doc_, BandUnit(band, OutputUnitWord(model_)), f_.titleLeft, top + 0.4f, 1, 1,
                  f_.titleSize, fkGothic);
-        const bool filled = band != StressBand::Deflection;
+        // Moment and shear as areas closed on the axis; the deflection as a
+        // line (its points there and back), continuous over the supports.
+        const bool area = band != StressBand::Deflection;
         for (int i = first_; i <= last_; ++i) {
             const double x0 = Start(i);
             std::vector<CmPoint> poly;
-            poly.push_back({p_.X(x0), s.axis});
+            if (area) poly.push_back({p_.X(x0), s.axis});
             for (const DiagramPoint& pt : points_[std::size_t(i - 1)]) {
                 poly.push_back({p_.X(x0 + pt.X), s.Y(BandValue(band, pt.Values))});
             }
-            poly.push_back({p_.X(x0 + Member(i).Length()), s.axis});
-            DrawPolygon(doc_, poly, 2, kBlack, psSolid, pmCopy, filled ? bsSolid : bsClear, kFill);
+            if (area) {
+                poly.push_back({p_.X(x0 + Member(i).Length()), s.axis});
+            } else {
+                for (std::size_t k = poly.size() - 1; k-- > 1;) poly.push_back(poly[k]);
+            }
+            DrawPolygon(doc_, poly, 2, kBlack, psSolid, pmCopy, area ? bsSolid : bsClear, kFill);
         }
         DrawLine(doc_, p_.X(Start(first_)), s.axis, p_.X(Start(last_) + Member(last_).Length()),
                  s.axis, 1, kBlack);
@@ -168,12 +175,7 @@ class Drawer {
                 }
                 const double mid = m.At(L / 2).M;
                 if (!midDone) add(2, x0 + L / 2, mid, DiagramValueLabel(mid), Along::Centre);
-                SupportMoments(i, add);
             } else if (band == StressBand::Shear) {
-                const double q0 = m.At(0, DiagramSide::Right).Q;
-                const double q1 = m.At(L, DiagramSide::Left).Q;
-                add(1, x0, q0, DiagramValueLabel(q0), Along::After);
-                add(1, x0 + L, q1, DiagramValueLabel(q1), Along::Before);
                 if (inside(e.XQMax)) {
                     add(0, x0 + e.XQMax, e.QMax, DiagramExtremeLabel(e.QMax, e.XQMax),
                         Along::Centre);
@@ -189,39 +191,32 @@ class Drawer {
                 }
             }
         }
+        if (band != StressBand::Deflection) SupportValues(band, add);
         std::stable_sort(c.begin(), c.end(), [](const Candidate& a, const Candidate& b) {
             return a.priority < b.priority;
         });
         return c;
     }
 
-    // The moment at the left support of member i, and at its right support
-    // for the last member of the group: one centred label where both sides
-    // agree, otherwise each side's value beside the support.
+    // The values of a band at the supports of the group: one centred label
+    // where both sides of a support print alike, otherwise each side's value
+    // beside the support.
     template <class Add>
-    void SupportMoments(int i, const Add& add) const {
-        const double x0 = Start(i);
-        const double right = Member(i).At(0).M;
-        if (i > 1) {
-            const MemberDiagram& prev = Member(i - 1);
-            const double left = prev.At(prev.Length()).M;
-            if (std::fabs(left - right) <= 1e-9 * std::max(1.0, std::fabs(left))) {
-                add(1, x0, right, DiagramValueLabel(right), Along::Centre);
-            } else {
-                if (i > first_) add(1, x0, left, DiagramValueLabel(left), Along::Before);
-                add(1, x0, right, DiagramValueLabel(right), Along::After);
+    void SupportValues(StressBand band, const Add& add) const {
+        for (int s = first_; s <= last_ + 1; ++s) {
+            std::optional<double> left, right;
+            if (s > first_) {
+                const MemberDiagram& m = Member(s - 1);
+                left = BandValue(band, m.At(m.Length(), DiagramSide::Left));
             }
-        } else {
-            add(1, x0, right, DiagramValueLabel(right), Along::After);
-        }
-        if (i == last_) {
-            const MemberDiagram& m = Member(i);
-            const double end = m.At(m.Length()).M;
-            const bool next = i < static_cast<int>(d_.Members.size());
-            const bool agrees = next && std::fabs(Member(i + 1).At(0).M - end) <=
-                                            1e-9 * std::max(1.0, std::fabs(end));
-            add(1, x0 + m.Length(), end, DiagramValueLabel(end),
-                agrees ? Along::Centre : Along::Before);
+            if (s <= last_) right = BandValue(band, Member(s).At(0, DiagramSide::Right));
+            const double x = s <= last_ ? Start(s) : Start(last_) + Member(last_).Length();
+            if (left && right && ByMagnitude(*left) == ByMagnitude(*right)) {
+                add(1, x, *right, DiagramValueLabel(*right), Along::Centre);
+                continue;
+            }
+            if (left) add(1, x, *left, DiagramValueLabel(*left), Along::Before);
+            if (right) add(1, x, *right, DiagramValueLabel(*right), Along::After);
         }
     }
 

@@ -31,6 +31,7 @@
 #include "UserDialogs.h"
 #include "Version.h"
 #include "dialogs/YoungList.h"
+#include "edit/PageParts.h"
 #include "report/PageDocument.h"
 #include "results/ResultsPage.h"
 #include "ui/preview/PaperForm.h"
@@ -274,6 +275,7 @@ void TMainF::BuildPages(QWidget* parent) {
     auto* results =
         new ResultsPage([this](QString* reason) { return LiveModel(reason); }, *dialogs_, true);
     pageControl_->addTab(results, QStringLiteral("計算結果"));
+    UseNarrowTabs(pageControl_->tabBar());  // the five tabs beside the buttons
     connect(pageControl_, &QTabWidget::currentChanged, this,
             [this](int index) { RunCommand([&] { editor_->PageChanged(index); }); });
 }

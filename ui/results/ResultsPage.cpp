@@ -137,20 +137,13 @@ ResultsPage::ResultsPage(LiveModelSource source, UserDialogs& dialogs, bool deta
     box->setContentsMargins(4, 4, 4, 4);
     box->setSpacing(4);
 
+    // The sign conventions over the whole width; the diagrams (or the
+    // message) beside the buttons and the tables, which take a quarter of
+    // the width and at least what they need at the window's size.
     auto* top = new QHBoxLayout;
     auto* sign = new QLabel(kmr::SignConventionText(), this);
     sign->setObjectName(QStringLiteral("SignConvention"));
     top->addWidget(sign, 1);
-    copy_ = new QPushButton(QStringLiteral("コピー"), this);
-    copy_->setObjectName(QStringLiteral("BtnCopyResults"));
-    copy_->setToolTip(QStringLiteral("最大値と反力をタブ区切りでクリップボードにコピーします"));
-    connect(copy_, &QPushButton::clicked, this, [this] { CopyClick(); });
-    save_ = new QPushButton(QStringLiteral("画像として保存"), this);
-    save_->setObjectName(QStringLiteral("BtnSaveDiagrams"));
-    save_->setToolTip(QStringLiteral("応力図を PNG または SVG で保存します"));
-    connect(save_, &QPushButton::clicked, this, [this] { SaveImageClick(); });
-    top->addWidget(copy_);
-    top->addWidget(save_);
     if (detachable) {
         auto* detach = new QPushButton(QStringLiteral("別ウィンドウ"), this);
         detach->setObjectName(QStringLiteral("BtnDetachResults"));
@@ -161,26 +154,12 @@ ResultsPage::ResultsPage(LiveModelSource source, UserDialogs& dialogs, bool deta
     }
     box->addLayout(top);
 
+    auto* row = new QHBoxLayout;
     stack_ = new QStackedWidget(this);
     stack_->setObjectName(QStringLiteral("ResultsStack"));
-    auto* shown = new QWidget(stack_);
-    auto* row = new QHBoxLayout(shown);
-    row->setContentsMargins(0, 0, 0, 0);
-    canvas_ = new DiagramCanvas(*this, shown);
+    canvas_ = new DiagramCanvas(*this, stack_);
     canvas_->onResize = [this] { Redraw(); };
-    row->addWidget(canvas_, 1);
-    auto* tables = new QVBoxLayout;
-    extremes_ = MakeTable(shown, "ExtremesTable");
-    reactions_ = MakeTable(shown, "ReactionsTable");
-    reactions_->setMaximumHeight(70);
-    tables->addWidget(extremes_, 1);
-    tables->addWidget(reactions_);
-    auto* side = new QWidget(shown);
-    side->setLayout(tables);
-    tables->setContentsMargins(0, 0, 0, 0);
-    side->setFixedWidth(262);
-    row->addWidget(side);
-    stack_->addWidget(shown);
+    stack_->addWidget(canvas_);
     message_ = new QLabel(stack_);
     message_->setObjectName(QStringLiteral("ResultsMessage"));
     message_->setWordWrap(true);
@@ -189,7 +168,29 @@ ResultsPage::ResultsPage(LiveModelSource source, UserDialogs& dialogs, bool deta
     pal.setColor(QPalette::WindowText, QColor(192, 0, 0));
     message_->setPalette(pal);
     stack_->addWidget(message_);
-    box->addWidget(stack_, 1);
+    row->addWidget(stack_, 3);
+
+    auto* side = new QVBoxLayout;
+    auto* buttons = new QHBoxLayout;
+    copy_ = new QPushButton(QStringLiteral("コピー"), this);
+    copy_->setObjectName(QStringLiteral("BtnCopyResults"));
+    copy_->setToolTip(QStringLiteral("最大値と反力をタブ区切りでクリップボードにコピーします"));
+    connect(copy_, &QPushButton::clicked, this, [this] { CopyClick(); });
+    save_ = new QPushButton(QStringLiteral("画像として保存"), this);
+    save_->setObjectName(QStringLiteral("BtnSaveDiagrams"));
+    save_->setToolTip(QStringLiteral("応力図を PNG または SVG で保存します"));
+    connect(save_, &QPushButton::clicked, this, [this] { SaveImageClick(); });
+    buttons->addWidget(copy_);
+    buttons->addWidget(save_);
+    side->addLayout(buttons);
+    extremes_ = MakeTable(this, "ExtremesTable");
+    extremes_->setMinimumWidth(262);
+    reactions_ = MakeTable(this, "ReactionsTable");
+    reactions_->setMaximumHeight(70);
+    side->addWidget(extremes_, 1);
+    side->addWidget(reactions_);
+    row->addLayout(side, 1);
+    box->addLayout(row, 1);
 
     tick_ = new QTimer(this);
     tick_->setInterval(kIntervalMs);
