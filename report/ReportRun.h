@@ -1,6 +1,6 @@
 // The report run: the whole calculation report drawn into the recorded
 // document, page 1 with the header, the load-data diagram and the result
-// tables, then the input-data section.
+// tables, the diagram section when asked for, then the input-data section.
 #pragma once
 
 #include <QString>
@@ -16,9 +16,10 @@ namespace kmr {
 QString ApplicationTitle();
 
 struct ReportOptions {
-    QString documentPath;        // the data file; empty for new data ("新規データ")
-    QString version;             // the program's file version, e.g. "3.0.6.0"
-    bool pageBreakFlag = false;  // load tables without a page break (at most 6 spans)
+    QString documentPath;         // the data file; empty for new data ("新規データ")
+    QString version;              // the program's file version, e.g. "3.0.6.0"
+    bool pageBreakFlag = false;   // load tables without a page break (at most 6 spans)
+    bool stressDiagrams = false;  // the section "●応力図" after the result tables
 };
 
 // Draws the report of the model and the results of its calculation into doc,

@@ -8,7 +8,7 @@ KMR_PACKAGES=(
     build-essential cmake ninja-build clang libclang-rt-14-dev pkg-config clang-format
     file dpkg-dev
     libgtest-dev libgmock-dev libbenchmark-dev
-    qt6-base-dev qt6-base-dev-tools qt6-translations-l10n libgl-dev libxkbcommon-dev
+    qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-translations-l10n libgl-dev libxkbcommon-dev
     fonts-ipafont-gothic fonts-ipafont-mincho
     poppler-utils xvfb xauth
     g++-mingw-w64-x86-64 wine wine64

@@ -54,6 +54,12 @@ struct DefaultUnits {
 DefaultUnits ReadDefaultUnits(QSettings& store);
 void WriteDefaultUnits(QSettings& store, const DefaultUnits& units);
 
+// The default of "応力図を出力" (the report's diagram section), the value
+// "DiagramFlag" of the same key: "0" is off; on when missing or anything
+// else. The command line's report reads the same value.
+bool ReadDiagramDefault(QSettings& store);
+void WriteDiagramDefault(QSettings& store, bool on);
+
 // Where and how the preview window opens.
 struct PreviewForm {
     bool Maximised = false;

@@ -70,6 +70,7 @@ void TMainF::ShowReport() {
     options.documentPath = state_.DocumentPath;
     options.version = ProgramVersion().FileVersion;
     options.pageBreakFlag = state_.PageBreakFlag;
+    options.stressDiagrams = state_.DiagramFlag;
     kmr::ReportRun(*paper_, state_.Model, results_, options);
 
     AppSettings& s = state_.Settings;

@@ -31,7 +31,9 @@
 #include "UserDialogs.h"
 #include "Version.h"
 #include "dialogs/YoungList.h"
+#include "edit/PageParts.h"
 #include "report/PageDocument.h"
+#include "results/ResultsPage.h"
 #include "ui/preview/PaperForm.h"
 #include "ui/preview/PrinterSettings.h"
 
@@ -270,6 +272,10 @@ void TMainF::BuildPages(QWidget* parent) {
     pageControl_->setCornerWidget(corner, Qt::TopRightCorner);
 
     editor_->Build({panel1, content[0], content[1], content[2], content[3]});
+    auto* results =
+        new ResultsPage([this](QString* reason) { return LiveModel(reason); }, *dialogs_, true);
+    pageControl_->addTab(results, QStringLiteral("計算結果"));
+    UseNarrowTabs(pageControl_->tabBar());  // the five tabs beside the buttons
     connect(pageControl_, &QTabWidget::currentChanged, this,
             [this](int index) { RunCommand([&] { editor_->PageChanged(index); }); });
 }
@@ -293,6 +299,7 @@ void TMainF::StartUp() {
         auto store = OpenSettings();
         ReadSettings(*store, state_.Settings);
         state_.Units = ReadDefaultUnits(*store);
+        state_.DiagramDefault = ReadDiagramDefault(*store);
     }
     const VersionInfo& version = ProgramVersion();
     state_.Settings.AppExeName =

@@ -8,6 +8,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 
 #include "WindowState.h"
 #include "calc/Calculation.h"
@@ -64,6 +65,11 @@ class TMainF : public QMainWindow {
 
     // Opens a file named on the command line (as a file manager does).
     void OpenFromCommandLine(const QString& path);
+
+    // A copy of the model with the load slots on screen gathered into it, for
+    // the results page; the document's model stays as it is. nullopt with
+    // the reason when a slot's text is not a number.
+    std::optional<kmr::BeamModel> LiveModel(QString* reason);
 
   protected:
     void closeEvent(QCloseEvent* event) override;

@@ -23,6 +23,9 @@ struct WindowState {
     int CurrentSupport = 1;  // 1..11
     int ActivePage = 0;      // 0..3
     bool PageBreakFlag = false;
+    // "応力図を出力": the report's diagram section, and its saved default.
+    bool DiagramFlag = true;
+    bool DiagramDefault = true;
 
     AppSettings Settings;
     // The default unit systems given to new data. This copy is the one that

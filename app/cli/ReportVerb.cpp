@@ -1,9 +1,11 @@
-// plovkmr report FILE [-o OUT.pdf] [--page-break | --no-page-break]: the
+// plovkmr report FILE [-o OUT.pdf] [--page-break | --no-page-break]
+// [--diagrams | --no-diagrams]: the
 // calculation command's steps without the window, then the whole
 // calculation report (計算書) as a PDF of vector pages with searchable text.
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
+#include <QSettings>
 #include <QStandardPaths>
 #include <QString>
 #include <filesystem>
@@ -91,16 +93,30 @@ bool SavedPageBreakDefault() {
     return head.size() == 4 && head != QByteArray(4, '\0');
 }
 
+// The default of the window's "応力図を出力", the value "DiagramFlag" of the
+// settings (PLOVKMR_HOME/PLOV-Kmr.ini when that is set): on unless it is "0".
+bool SavedDiagramsDefault() {
+    const QString dir = qEnvironmentVariable("PLOVKMR_HOME");
+    const std::unique_ptr<QSettings> store =
+        dir.isEmpty()
+            ? std::make_unique<QSettings>(QStringLiteral("Korvale"), QStringLiteral("PLOV-Kmr"))
+            : std::make_unique<QSettings>(QDir(dir).filePath(QStringLiteral("PLOV-Kmr.ini")),
+                                          QSettings::IniFormat);
+    return store->value(QStringLiteral("DiagramFlag")).toString().trimmed() != QStringLiteral("0");
+}
+
 struct ReportArgs {
     std::string file;
     std::string pdf;
     // --page-break: the input tables start on a new page; --no-page-break:
     // they follow the results (up to six spans). Neither: the saved default.
     std::optional<bool> noPageBreak;
+    // --diagrams / --no-diagrams: the diagram section; neither: the saved default.
+    std::optional<bool> diagrams;
 };
 
-// Parses FILE [-o OUT.pdf] [--page-break | --no-page-break]; prints the problem and returns false
-// on misuse.
+// Parses FILE [-o OUT.pdf] [--page-break | --no-page-break] [--diagrams | --no-diagrams];
+// prints the problem and returns false on misuse.
 bool ParseArgs(const std::vector<std::string>& args, ReportArgs& parsed, std::ostream& err) {
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
@@ -112,6 +128,8 @@ bool ParseArgs(const std::vector<std::string>& args, ReportArgs& parsed, std::os
             parsed.pdf = args[++i];
         } else if (a == "--page-break" || a == "--no-page-break") {
             parsed.noPageBreak = a == "--no-page-break";
+        } else if (a == "--diagrams" || a == "--no-diagrams") {
+            parsed.diagrams = a == "--diagrams";
         } else if (a.size() > 1 && a[0] == '-') {
             err << "plovkmr report: 不明なオプションです: " << a << "\n";
             return false;
@@ -180,6 +198,7 @@ int RunReport(const std::vector<std::string>& args, std::ostream& out, std::ostr
     options.documentPath = QFile::decodeName(a.file.c_str());
     options.version = QStringLiteral(KMR_FILE_VERSION);
     options.pageBreakFlag = a.noPageBreak ? *a.noPageBreak : SavedPageBreakDefault();
+    options.stressDiagrams = a.diagrams ? *a.diagrams : SavedDiagramsDefault();
     ReportRun(doc, model, results, options);
     QString error;
     if (!WritePdf(doc, QFile::decodeName(a.pdf.c_str()), &error)) {

@@ -34,7 +34,7 @@ const std::vector<Verb>& Verbs() {
 #ifdef KMR_REPORT_HELPER
         // Runs in the helper program libexec/plovkmr/plovkmr-report, the only
         // part of the command line that loads Qt.
-        {"report", "FILE [-o OUT.pdf] [--page-break|--no-page-break]",
+        {"report", "FILE [-o OUT.pdf] [--page-break|--no-page-break] [--diagrams|--no-diagrams]",
          "応力算定を行い、計算書を PDF で書き出します（既定: データファイルと同じ名前の .pdf）。",
          RunReportInHelper,
          "  FILE             データファイル（.KMX、.Kmr）\n"
@@ -42,7 +42,13 @@ const std::vector<Verb>& Verbs() {
          "  --page-break     入力データの表を新しいページから始めます。\n"
          "  --no-page-break  入力データの表を改ページせずに続けます。\n"
          "                   "
-         "どちらもなければ、ウィンドウで保存された既定（PLOVKmr.def）に従います。\n",
+         "どちらもなければ、ウィンドウで保存された既定（PLOVKmr.def）に従います。\n"
+         "  --diagrams       "
+         "応力算定結果の後に応力図（Ｍ図、Ｑ図、たわみ図）とスパン内最大値を出力します。\n"
+         "  --no-diagrams    応力図を出力しません（応力図のない計算書）。\n"
+         "                   "
+         "どちらもなければ、ウィンドウで保存された既定（「応力図を出力」、既定は出力）に従います。"
+         "\n",
          "  0  計算書を書き出しました。\n"
          "  1  データファイルを読めない、または PDF を書けません（何も書きません）。\n"
          "  2  使い方の誤り、または入力チェックで計算できません（何も書きません）。\n"},

@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <sstream>
 
@@ -139,12 +140,49 @@ TEST_F(ReportVerbTest, PageBreakFollowsTheSavedDefaultUnlessChosen) {
     for (const auto& c : cases) {
         QFile::remove(File("PLOVKmr.def"));
         if (c.savedFlag >= 0) saveDefault(c.savedFlag);
-        std::vector<std::string> args = {data, "-o", Path(File("out.pdf"))};
+        std::vector<std::string> args = {data, "-o", Path(File("out.pdf")), "--no-diagrams"};
         if (c.option) args.push_back(c.option);
         const Outcome r = Report(args);
         EXPECT_EQ(r.status, 0) << r.err;
         EXPECT_NE(r.out.find(c.pages), std::string::npos)
             << c.savedFlag << " " << (c.option ? c.option : "") << ": " << r.out;
+    }
+    qunsetenv("PLOVKMR_HOME");
+}
+
+// The diagram section as the window's saved default says (on without one)
+// unless an option chooses; its headings, closed-form labels (w L^2 / 8 at
+// L / 2) and sign conventions are text of the PDF.
+TEST_F(ReportVerbTest, DiagramsFollowTheSavedDefaultUnlessChosen) {
+    qputenv("PLOVKMR_HOME", QFile::encodeName(dir.path()));
+    const std::string data = Path(WriteSimpleBeam(0));
+    const struct {
+        const char* saved;  // the value DiagramFlag, or nullptr: none
+        const char* option;
+        bool drawn;
+    } cases[] = {
+        {nullptr, nullptr, true},  {"0", nullptr, false},         {"1", nullptr, true},
+        {"0", "--diagrams", true}, {"1", "--no-diagrams", false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.saved ? c.saved : "-") + " " + (c.option ? c.option : ""));
+        {
+            QSettings store(File("PLOV-Kmr.ini"), QSettings::IniFormat);
+            store.clear();
+            if (c.saved)
+                store.setValue(QStringLiteral("DiagramFlag"), QString::fromLatin1(c.saved));
+        }
+        std::vector<std::string> args = {data, "-o", Path(File("out.pdf"))};
+        if (c.option) args.push_back(c.option);
+        ASSERT_EQ(Report(args).status, 0);
+        const QString text = PdfText(File("out.pdf"));
+        ASSERT_FALSE(text.isEmpty());
+        for (const char* part : {"●応力図", "●スパン内最大値", "4.500 (x=3.000)", "Ｍ図", "δ図",
+                                 "材端Ｍ: 時計回り正 / 応力図: 下端引張側に描画 / 変位: 下向き正 / "
+                                 "反力: 上向き正"}) {
+            EXPECT_EQ(text.contains(QString::fromUtf8(part)), c.drawn) << part;
+        }
+        EXPECT_TRUE(text.contains(QStringLiteral("●応力算定結果")));
     }
     qunsetenv("PLOVKMR_HOME");
 }

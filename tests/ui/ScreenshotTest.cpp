@@ -63,6 +63,18 @@ TEST_F(ExamplesTest, PicturesOfTheWindows) {
     Window().OpenFromCommandLine(ExamplesDir() + QStringLiteral("/three-span-floor-beam.KMX"));
     QTest::qWait(50);
     Save(Window(), "example-window");
+    auto* tabs = Window().findChild<QTabWidget*>(QStringLiteral("PageControl1"));
+    tabs->setCurrentIndex(4);
+    QTest::qWait(150);
+    Save(Window(), "results-page");
+    Window().findChild<QAbstractButton*>(QStringLiteral("BtnDetachResults"))->click();
+    if (QWidget* other = Window().findChild<QWidget*>(QStringLiteral("ResultsWindow"))) {
+        other->resize(1280, 800);
+        QTest::qWait(300);
+        Save(*other, "results-window");
+        other->close();
+    }
+    tabs->setCurrentIndex(0);
     dialogs.onModal = [&](QDialog& d) {
         d.show();
         QTest::qWait(300);

@@ -119,6 +119,9 @@ void CommonPage::Btn_NewPageClick() {
     s.Defaults.SetPageBreakDefault(s.PageBreakFlag);
     QString error;
     if (!WriteDefaultsFile(s.DefaultsFilePath, s.Defaults, &error)) core_.ShowError(error);
+    s.DiagramDefault = s.DiagramFlag;
+    auto store = OpenSettings();
+    WriteDiagramDefault(*store, s.DiagramDefault);
 }
 
 }  // namespace kmr::ui

@@ -103,6 +103,13 @@ void CommonPage::BuildPageBreakGroup(QWidget* area) {
     QPushButton* b = MakeButton(g, "Btn_NewPage", QStringLiteral("ﾌﾗｸﾞ ﾃﾞﾌｫﾙﾄ設定"),
                                 QRect(10, 46, 130, 26), QString());
     QObject::connect(b, &QPushButton::clicked, core_.Context(), [this] { Btn_NewPageClick(); });
+    diagrams_ = new QCheckBox(QStringLiteral("応力図を出力"), g);
+    diagrams_->setObjectName(QStringLiteral("Chk_Diagrams"));
+    diagrams_->setToolTip(QStringLiteral("計算書の応力算定結果の後に応力図を出力します"));
+    diagrams_->move(150, 50);
+    diagrams_->adjustSize();
+    QObject::connect(diagrams_, &QCheckBox::clicked, core_.Context(),
+                     [this](bool on) { core_.State().DiagramFlag = on; });
 }
 
 void CommonPage::BuildSectionGroup(QWidget* area) {
@@ -301,6 +308,9 @@ void CommonPage::ShowFlags() {
     s.PageBreakFlag = s.Defaults.PageBreakDefault();
     const QSignalBlocker block(newPage_);
     newPage_->setChecked(s.PageBreakFlag);
+    s.DiagramFlag = s.DiagramDefault;
+    const QSignalBlocker blockDiagrams(diagrams_);
+    diagrams_->setChecked(s.DiagramFlag);
 }
 
 void CommonPage::MarkCommonLoadOverLimit() {

@@ -60,6 +60,7 @@ class CommonPage {
     QRadioButton* input_[2] = {};
     QRadioButton* output_[2] = {};
     QCheckBox* newPage_ = nullptr;
+    QCheckBox* diagrams_ = nullptr;  // Chk_Diagrams "応力図を出力"
 };
 
 }  // namespace kmr::ui

@@ -33,6 +33,12 @@ class NarrowTabStyle : public QProxyStyle {
 
 }  // namespace
 
+void UseNarrowTabs(QTabBar* tabs) {
+    auto* style = new NarrowTabStyle;
+    style->setParent(tabs);
+    tabs->setStyle(style);
+}
+
 QLabel* MakeLabel(QWidget* parent, const QString& text, int x, int y, const char* name) {
     auto* l = new QLabel(text, parent);
     if (name) l->setObjectName(QString::fromLatin1(name));

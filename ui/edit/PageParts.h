@@ -25,6 +25,10 @@ QLabel* MakeLabel(QWidget* parent, const QString& text, int x, int y, const char
 // smaller until the text fits.
 void FitLabelInParent(QLabel* label);
 
+// Tabs with less room beside their text (the tab bar owns the style): the
+// load pages' rows of eleven supports, the page control's five pages.
+void UseNarrowTabs(QTabBar* tabs);
+
 // The tab row at the top of a load page (one tab per member or support) and
 // the bold header label under it that shows the selected tab's text.
 class LoadTabRow {
