@@ -184,7 +184,7 @@ void TMainF::BitBtn2Click() {
     RunCommand([this] {
         editor_->GatherCurrentLoads();
         editor_->DrawLoadDiagram();
-        if (state_.ActivePage == 1) Validate(kmr::kValidateLoadDiagram);
+        if (state_.ActivePage == kMemberLoadPage) Validate(kmr::kValidateLoadDiagram);
     });
 }
 

@@ -40,9 +40,9 @@ bool HasValue(EditorCore& core, double v) {
 void CommonPage::BtnAllSetIoClick() {
     core_.Run([this] {
         const bool direct = core_.State().Model.Header.IoInputMode != 1;
-        const bool empty = comm_[3]->text().trimmed().isEmpty();
+        const bool empty = commonIo_->text().trimmed().isEmpty();
         const double shown = empty    ? 0.0
-                             : direct ? comm_[3]->Value()
+                             : direct ? commonIo_->Value()
                                       : FieldValue(labelIo2_->text());
         if (!HasValue(core_, shown)) return;
         if (!core_.Validate(kmr::kValidateBeamSize) || !core_.Validate(kmr::kValidateCommon)) {
@@ -50,9 +50,9 @@ void CommonPage::BtnAllSetIoClick() {
         }
         if (!AskYes(core_, msg::AllMembersIoQuestion())) return;
         const double io =
-            ioDirect_->isChecked() ? comm_[3]->Value() : FieldValue(labelIo2_->text());
-        const double b = comm_[4]->Value();
-        const double d = comm_[5]->Value();
+            ioDirect_->isChecked() ? commonIo_->Value() : FieldValue(labelIo2_->text());
+        const double b = commonB_->Value();
+        const double d = commonD_->Value();
         kmr::BeamModel& m = core_.State().Model;
         for (int n = 1; n <= kmr::UsedSpanCount(m); ++n) {
             kmr::MemberRecord& r = m.Members[static_cast<std::size_t>(n)];
@@ -66,7 +66,7 @@ void CommonPage::BtnAllSetIoClick() {
 
 void CommonPage::BtnAllSetEClick() {
     core_.Run([this] {
-        const double e = comm_[6]->Value();
+        const double e = commonE_->Value();
         if (!HasValue(core_, e) || !AskYes(core_, msg::AllMembersEQuestion())) return;
         kmr::BeamModel& m = core_.State().Model;
         for (int n = 1; n <= kmr::UsedSpanCount(m); ++n) {
@@ -78,7 +78,7 @@ void CommonPage::BtnAllSetEClick() {
 
 void CommonPage::BtnAllSetBaneClick() {
     core_.Run([this] {
-        const double k = comm_[7]->Value();
+        const double k = commonSpring_->Value();
         if (!HasValue(core_, k) || !AskYes(core_, msg::AllMembersSpringQuestion())) return;
         kmr::BeamModel& m = core_.State().Model;
         for (int n = 1; n <= kmr::UsedSpanCount(m) + 1; ++n) {
@@ -93,7 +93,7 @@ void CommonPage::BtnYngSelClick() {
     WindowState& s = core_.State();
     const std::optional<QString> text =
         PickYoungModulusText(core_.Window(), core_.Dialogs(), s.Defaults, s.Model.Header.InputUnit);
-    if (text) comm_[6]->Show(*text);
+    if (text) commonE_->Show(*text);
 }
 
 void CommonPage::Button1Click() {

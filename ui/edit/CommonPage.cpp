@@ -65,16 +65,16 @@ void CommonPage::BuildLoadGroup(QWidget* area) {
     QGroupBox* g = Group(area, QStringLiteral("部材荷重"), QRect(4, 2, 290, 150));
     MakeLabel(g, QStringLiteral("ここで設定する荷重は、全部材に影響します。"), 10, 20);
     MakeLabel(g, QStringLiteral("等分布荷重"), 10, 48);
-    comm_[1] = new NumberField(g, QStringLiteral("MmComm1"), 5, true, 1);
-    comm_[1]->setGeometry(76, 44, 56, 21);
-    comm_[1]->setToolTip(QStringLiteral("値＜｜1000(t/cm2) or 10000(kN/cm2)｜"));
-    core_.BindField(comm_[1], limits::CommonLoad, true, [&h](double v) { h.CommonLoad = v; });
+    commonLoad_ = new NumberField(g, QStringLiteral("MmComm1"), 5, true, 1);
+    commonLoad_->setGeometry(76, 44, 56, 21);
+    commonLoad_->setToolTip(QStringLiteral("値＜｜1000(t/cm2) or 10000(kN/cm2)｜"));
+    core_.BindField(commonLoad_, limits::CommonLoad, true, [&h](double v) { h.CommonLoad = v; });
     unitLabel_[2] = MakeLabel(g, QStringLiteral("(t/m2)"), 136, 48, "LabelTanni2");
     MakeLabel(g, QStringLiteral("荷重高さ"), 10, 76);
-    comm_[2] = new NumberField(g, QStringLiteral("MmComm2"), 5, false, 2);
-    comm_[2]->setGeometry(76, 72, 56, 21);
-    comm_[2]->setToolTip(QStringLiteral("最大値＜100(m)"));
-    core_.BindField(comm_[2], limits::CommonHeight, true,
+    loadHeight_ = new NumberField(g, QStringLiteral("MmComm2"), 5, false, 2);
+    loadHeight_->setGeometry(76, 72, 56, 21);
+    loadHeight_->setToolTip(QStringLiteral("最大値＜100(m)"));
+    core_.BindField(loadHeight_, limits::CommonHeight, true,
                     [&h](double v) { h.CommonLoadHeight = v; });
     MakeLabel(g, QStringLiteral("(m)"), 136, 76);
     notUsed_ = new QCheckBox(QStringLiteral("この荷重を使用しない"), g);
@@ -114,10 +114,10 @@ void CommonPage::BuildSectionGroup(QWidget* area) {
     BuildIoGroup(g);
 
     QGroupBox* e = Group(g, QStringLiteral("ヤング係数"), QRect(262, 36, 140, 74));
-    comm_[6] = new NumberField(e, QStringLiteral("MmComm6"), 9, false, 6);
-    comm_[6]->setGeometry(8, 18, 74, 21);
-    comm_[6]->setToolTip(QStringLiteral("最大値＜1E+6(t/cm2) or 1E+7(kN/cm2)"));
-    core_.BindField(comm_[6], limits::CommonE, true, [&h](double v) { h.CommonE = v; });
+    commonE_ = new NumberField(e, QStringLiteral("MmComm6"), 9, false, 6);
+    commonE_->setGeometry(8, 18, 74, 21);
+    commonE_->setToolTip(QStringLiteral("最大値＜1E+6(t/cm2) or 1E+7(kN/cm2)"));
+    core_.BindField(commonE_, limits::CommonE, true, [&h](double v) { h.CommonE = v; });
     unitLabel_[3] = MakeLabel(e, QStringLiteral("(t/cm2)"), 86, 22, "LabelTanni3");
     QPushButton* allE =
         MakeButton(e, "BtnAllSetE", QStringLiteral("全部材を変更"), QRect(6, 44, 80, 24),
@@ -128,10 +128,11 @@ void CommonPage::BuildSectionGroup(QWidget* area) {
     QObject::connect(list, &QPushButton::clicked, core_.Context(), [this] { BtnYngSelClick(); });
 
     QGroupBox* k = Group(g, QStringLiteral("バネ定数"), QRect(262, 112, 140, 74));
-    comm_[7] = new NumberField(k, QStringLiteral("MmComm7"), 5, false, 7);
-    comm_[7]->setGeometry(8, 18, 60, 21);
-    comm_[7]->setToolTip(QStringLiteral("値＜1000(t/cm) or 10000(kN/cm)"));
-    core_.BindField(comm_[7], limits::CommonSpring, true, [&h](double v) { h.CommonSpring = v; });
+    commonSpring_ = new NumberField(k, QStringLiteral("MmComm7"), 5, false, 7);
+    commonSpring_->setGeometry(8, 18, 60, 21);
+    commonSpring_->setToolTip(QStringLiteral("値＜1000(t/cm) or 10000(kN/cm)"));
+    core_.BindField(commonSpring_, limits::CommonSpring, true,
+                    [&h](double v) { h.CommonSpring = v; });
     unitLabel_[4] = MakeLabel(k, QStringLiteral("(t/cm)"), 72, 22, "LabelTanni4");
     QPushButton* allK =
         MakeButton(k, "BtnAllSetBane", QStringLiteral("全部材を変更する"), QRect(6, 44, 128, 24),
@@ -148,10 +149,10 @@ void CommonPage::BuildIoGroup(QWidget* parent) {
     ioDirect_->setProperty("Tag", 0);
     ioDirect_->move(8, 20);
     ioDirect_->adjustSize();
-    comm_[3] = new NumberField(g, QStringLiteral("MmComm3"), 12, false, 3);
-    comm_[3]->setGeometry(96, 18, 100, 21);
-    comm_[3]->setToolTip(QStringLiteral("最大値＜1E+10(cm4)"));
-    core_.BindField(comm_[3], limits::CommonIo, true, [&h](double v) { h.CommonIo = v; });
+    commonIo_ = new NumberField(g, QStringLiteral("MmComm3"), 12, false, 3);
+    commonIo_->setGeometry(96, 18, 100, 21);
+    commonIo_->setToolTip(QStringLiteral("最大値＜1E+10(cm4)"));
+    core_.BindField(commonIo_, limits::CommonIo, true, [&h](double v) { h.CommonIo = v; });
     MakeLabel(g, QStringLiteral("(cm4)"), 200, 22);
     ioSize_ = new QRadioButton(QStringLiteral("梁断面サイズ指定"), g);
     ioSize_->setObjectName(QStringLiteral("RadioIo2"));
@@ -165,18 +166,18 @@ void CommonPage::BuildIoGroup(QWidget* parent) {
 
     const auto computed = [this] { ShowComputedIo(false); };
     MakeLabel(g, QStringLiteral("梁幅"), 24, 70);
-    comm_[4] = new NumberField(g, QStringLiteral("MmComm4"), 5, false, 4);
-    comm_[4]->setGeometry(54, 66, 48, 21);
+    commonB_ = new NumberField(g, QStringLiteral("MmComm4"), 5, false, 4);
+    commonB_->setGeometry(54, 66, 48, 21);
     core_.BindField(
-        comm_[4], limits::CommonSize, true, [&h](double v) { h.CommonB = v; }, computed);
+        commonB_, limits::CommonSize, true, [&h](double v) { h.CommonB = v; }, computed);
     MakeLabel(g, QStringLiteral("(cm)"), 104, 70);
     MakeLabel(g, QStringLiteral("梁せい"), 134, 70);
-    comm_[5] = new NumberField(g, QStringLiteral("MmComm5"), 5, false, 5);
-    comm_[5]->setGeometry(172, 66, 48, 21);
+    commonD_ = new NumberField(g, QStringLiteral("MmComm5"), 5, false, 5);
+    commonD_->setGeometry(172, 66, 48, 21);
     core_.BindField(
-        comm_[5], limits::CommonSize, true, [&h](double v) { h.CommonD = v; }, computed);
+        commonD_, limits::CommonSize, true, [&h](double v) { h.CommonD = v; }, computed);
     MakeLabel(g, QStringLiteral("(cm)"), 222, 70);
-    for (int i : {4, 5}) comm_[i]->setToolTip(QStringLiteral("最大値＜1000(cm)"));
+    for (NumberField* f : {commonB_, commonD_}) f->setToolTip(QStringLiteral("最大値＜1000(cm)"));
 
     MakeLabel(g, QStringLiteral("I o="), 24, 98);
     shape1_ = new QFrame(g);
@@ -259,8 +260,10 @@ void CommonPage::RadioIo1Click(int mode) {
 
 void CommonPage::ApplyIoMode(int mode) {
     const QColor face = ButtonFaceColour();
-    comm_[3]->SetInUse(mode == 0, mode == 0 ? QColor(Qt::white) : face);
-    for (int i : {4, 5}) comm_[i]->SetInUse(mode == 1, mode == 1 ? QColor(Qt::white) : face);
+    commonIo_->SetInUse(mode == 0, mode == 0 ? QColor(Qt::white) : face);
+    for (NumberField* f : {commonB_, commonD_}) {
+        f->SetInUse(mode == 1, mode == 1 ? QColor(Qt::white) : face);
+    }
     if (mode == 1) {
         ShowComputedIo(true);
         SetFrameColour(shape1_, Qt::white);
@@ -286,9 +289,13 @@ void CommonPage::ShowComputedIo(bool redFromModeLimit) {
 
 void CommonPage::ShowCommonFields() {
     const kmr::ModelHeader& h = core_.State().Model.Header;
-    const double values[8] = {0,         h.CommonLoad, h.CommonLoadHeight, h.CommonIo,
-                              h.CommonB, h.CommonD,    h.CommonE,          h.CommonSpring};
-    for (int i = 1; i <= 7; ++i) comm_[i]->ShowValue(values[i]);
+    commonLoad_->ShowValue(h.CommonLoad);
+    loadHeight_->ShowValue(h.CommonLoadHeight);
+    commonIo_->ShowValue(h.CommonIo);
+    commonB_->ShowValue(h.CommonB);
+    commonD_->ShowValue(h.CommonD);
+    commonE_->ShowValue(h.CommonE);
+    commonSpring_->ShowValue(h.CommonSpring);
 }
 
 void CommonPage::ShowFlags() {
@@ -304,7 +311,7 @@ void CommonPage::ShowFlags() {
 }
 
 void CommonPage::MarkCommonLoadOverLimit() {
-    comm_[1]->SetRed(true);
+    commonLoad_->SetRed(true);
 }
 
 }  // namespace kmr::ui

@@ -50,7 +50,13 @@ class CommonPage {
     void RadioIo1Click(int mode);
 
     EditorCore& core_;
-    NumberField* comm_[8] = {};  // MmComm1..7
+    NumberField* commonLoad_ = nullptr;    // MmComm1, the common distributed load
+    NumberField* loadHeight_ = nullptr;    // MmComm2, its height
+    NumberField* commonIo_ = nullptr;      // MmComm3
+    NumberField* commonB_ = nullptr;       // MmComm4, beam width
+    NumberField* commonD_ = nullptr;       // MmComm5, beam depth
+    NumberField* commonE_ = nullptr;       // MmComm6
+    NumberField* commonSpring_ = nullptr;  // MmComm7
     QCheckBox* notUsed_ = nullptr;
     QRadioButton* ioDirect_ = nullptr;
     QRadioButton* ioSize_ = nullptr;

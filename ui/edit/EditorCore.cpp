@@ -196,13 +196,13 @@ void EditorCore::PageChanged(int index) {
     state_.ActivePage = index;
     EraseCurrentLoads();
     GatherAll();
-    if (index == 1) {
+    if (index == kMemberLoadPage) {
         memberLoads_->SelectTab(state_.CurrentMember);
         memberLoads_->ShowMemberLoads(state_.CurrentMember);
-    } else if (index == 2) {
+    } else if (index == kNodeLoadPage) {
         nodeLoads_->SelectTab(state_.CurrentSupport);
         nodeLoads_->ShowNodeLoads(state_.CurrentSupport);
-    } else if (index == 3) {
+    } else if (index == kMemberPropsPage) {
         for (int n = 1; n <= kmr::UsedSpanCount(state_.Model); ++n) {
             props_->ShowMemberProperties(n);
         }
