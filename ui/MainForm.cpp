@@ -272,7 +272,7 @@ void TMainF::BuildPages(QWidget* parent) {
     editor_->Build({panel1, content[kCommonDataPage], content[kMemberLoadPage],
                     content[kNodeLoadPage], content[kMemberPropsPage]});
     connect(pageControl_, &QTabWidget::currentChanged, this,
-            [this](int index) { RunCommand([&] { editor_->PageChanged(index); }); });
+            [this](int index) { PageControl1Change(index); });
 }
 
 void TMainF::BuildStatusBar(QWidget* page) {

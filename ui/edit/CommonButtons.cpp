@@ -37,7 +37,7 @@ bool HasValue(EditorCore& core, double v) {
 
 }  // namespace
 
-void CommonPage::BtnAllSetIoClick() {
+void CommonPage::ApplyCommonIoToAllMembers() {
     core_.Run([this] {
         const bool direct = core_.State().Model.Header.IoInputMode != 1;
         const bool empty = commonIo_->text().trimmed().isEmpty();
@@ -64,7 +64,7 @@ void CommonPage::BtnAllSetIoClick() {
     });
 }
 
-void CommonPage::BtnAllSetEClick() {
+void CommonPage::ApplyCommonEToAllMembers() {
     core_.Run([this] {
         const double e = commonE_->Value();
         if (!HasValue(core_, e) || !AskYes(core_, msg::AllMembersEQuestion())) return;
@@ -76,7 +76,7 @@ void CommonPage::BtnAllSetEClick() {
     });
 }
 
-void CommonPage::BtnAllSetBaneClick() {
+void CommonPage::ApplyCommonSpringToAllSupports() {
     core_.Run([this] {
         const double k = commonSpring_->Value();
         if (!HasValue(core_, k) || !AskYes(core_, msg::AllMembersSpringQuestion())) return;
@@ -89,14 +89,14 @@ void CommonPage::BtnAllSetBaneClick() {
     });
 }
 
-void CommonPage::BtnYngSelClick() {
+void CommonPage::PickCommonEFromList() {
     WindowState& s = core_.State();
     const std::optional<QString> text =
         PickYoungModulusText(core_.Window(), core_.Dialogs(), s.Defaults, s.Model.Header.InputUnit);
     if (text) commonE_->Show(*text);
 }
 
-void CommonPage::Button1Click() {
+void CommonPage::MakeUnitsTheDefault() {
     WindowState& s = core_.State();
     core_.Dialogs().Message(MsgKind::Information, msg::UnitDefaultsSet(), int(Button::OK));
     s.Units = {s.Model.Header.InputUnit, s.Model.Header.OutputUnit};
@@ -110,7 +110,7 @@ void CommonPage::Button1Click() {
     }
 }
 
-void CommonPage::Btn_NewPageClick() {
+void CommonPage::MakePageBreakFlagTheDefault() {
     WindowState& s = core_.State();
     core_.Dialogs().Message(MsgKind::Information, msg::PageBreakDefaultSet(), int(Button::OK));
     s.Units = {s.Model.Header.InputUnit, s.Model.Header.OutputUnit};

@@ -81,10 +81,8 @@ void CommonPage::BuildLoadGroup(QWidget* area) {
     notUsed_->setObjectName(QStringLiteral("CheckBox1"));
     notUsed_->move(10, 112);
     notUsed_->adjustSize();
-    QObject::connect(notUsed_, &QCheckBox::clicked, core_.Context(), [this](bool on) {
-        core_.State().IsModified = true;
-        core_.State().Model.Header.CommonLoadOff = on ? 1 : 0;
-    });
+    QObject::connect(notUsed_, &QCheckBox::clicked, core_.Context(),
+                     [this](bool on) { CheckBox1Click(on); });
     auto* picture = new QLabel(g);
     picture->setObjectName(QStringLiteral("ImageCommLoad"));
     picture->setPixmap(
@@ -99,7 +97,7 @@ void CommonPage::BuildPageBreakGroup(QWidget* area) {
     newPage_->move(10, 22);
     newPage_->adjustSize();
     QObject::connect(newPage_, &QCheckBox::clicked, core_.Context(),
-                     [this](bool on) { core_.State().PageBreakFlag = on; });
+                     [this](bool on) { Chk_NewPageClick(on); });
     QPushButton* b = MakeButton(g, "Btn_NewPage", QStringLiteral("ﾌﾗｸﾞ ﾃﾞﾌｫﾙﾄ設定"),
                                 QRect(10, 46, 130, 26), QString());
     QObject::connect(b, &QPushButton::clicked, core_.Context(), [this] { Btn_NewPageClick(); });
@@ -212,11 +210,10 @@ void CommonPage::BuildUnitGroups(QWidget* area) {
             r->adjustSize();
             (kind == 0 ? input_ : output_)[tag] = r;
             QObject::connect(r, &QRadioButton::clicked, core_.Context(), [this, kind, tag] {
-                kmr::ModelHeader& h = core_.State().Model.Header;
                 if (kind == 1) {
-                    h.OutputUnit = tag;
-                } else if (h.InputUnit != tag) {
-                    core_.InputTanni0Click(tag);
+                    OutputTanni0Click(tag);
+                } else {
+                    InputTanni0Click(tag);
                 }
             });
         }
@@ -225,6 +222,23 @@ void CommonPage::BuildUnitGroups(QWidget* area) {
         MakeButton(area, "Button1", QStringLiteral("単位 デフォルト設定"), QRect(550, 230, 150, 28),
                    QStringLiteral("新規データ作成時の単位のデフォルトを設定します"));
     QObject::connect(b, &QPushButton::clicked, core_.Context(), [this] { Button1Click(); });
+}
+
+void CommonPage::SetCommonLoadUnused(bool unused) {
+    core_.State().IsModified = true;
+    core_.State().Model.Header.CommonLoadOff = unused ? 1 : 0;
+}
+
+void CommonPage::SetPageBreakFlag(bool on) {
+    core_.State().PageBreakFlag = on;
+}
+
+void CommonPage::InputTanni0Click(int tag) {
+    core_.ChangeInputUnit(tag);
+}
+
+void CommonPage::SetOutputUnit(int unit) {
+    core_.State().Model.Header.OutputUnit = unit;
 }
 
 void CommonPage::ShowUnits() {
@@ -252,7 +266,7 @@ void CommonPage::ShowIoMode() {
     ApplyIoMode(mode);
 }
 
-void CommonPage::RadioIo1Click(int mode) {
+void CommonPage::ChangeIoInputMode(int mode) {
     core_.State().IsModified = true;
     core_.State().Model.Header.IoInputMode = static_cast<std::uint16_t>(mode);
     ApplyIoMode(mode);

@@ -32,13 +32,37 @@ class CommonPage {
     void ShowFlags();
     void MarkCommonLoadOverLimit();
 
-    // The all-members buttons, the list button, the default buttons.
-    void BtnAllSetIoClick();
-    void BtnAllSetEClick();
-    void BtnAllSetBaneClick();
-    void BtnYngSelClick();
-    void Button1Click();
-    void Btn_NewPageClick();
+    // The common Io (or the Io of the beam size), B and D given to every
+    // member in use, after the checks and a question.
+    void ApplyCommonIoToAllMembers();
+    // The common E given to every member in use, after a question.
+    void ApplyCommonEToAllMembers();
+    // The common spring constant given to every support in use.
+    void ApplyCommonSpringToAllSupports();
+    // The common E picked from the Young's modulus list.
+    void PickCommonEFromList();
+    // The current unit systems become the defaults of new data.
+    void MakeUnitsTheDefault();
+    // The page-break flag (and the current unit systems) become the
+    // defaults, written to the defaults file.
+    void MakePageBreakFlagTheDefault();
+    void SetCommonLoadUnused(bool unused);
+    void SetPageBreakFlag(bool on);
+    void ChangeIoInputMode(int mode);
+    void SetOutputUnit(int unit);
+
+    // The handlers the controls call, under the controls' names.
+    void BtnAllSetIoClick() { ApplyCommonIoToAllMembers(); }
+    void BtnAllSetEClick() { ApplyCommonEToAllMembers(); }
+    void BtnAllSetBaneClick() { ApplyCommonSpringToAllSupports(); }
+    void BtnYngSelClick() { PickCommonEFromList(); }
+    void Button1Click() { MakeUnitsTheDefault(); }
+    void Btn_NewPageClick() { MakePageBreakFlagTheDefault(); }
+    void CheckBox1Click(bool checked) { SetCommonLoadUnused(checked); }
+    void Chk_NewPageClick(bool checked) { SetPageBreakFlag(checked); }
+    void RadioIo1Click(int tag) { ChangeIoInputMode(tag); }
+    void InputTanni0Click(int tag);
+    void OutputTanni0Click(int tag) { SetOutputUnit(tag); }
 
   private:
     void BuildLoadGroup(QWidget* area);
@@ -47,7 +71,6 @@ class CommonPage {
     void BuildUnitGroups(QWidget* area);
     void BuildPageBreakGroup(QWidget* area);
     void ShowComputedIo(bool redFromModeLimit);
-    void RadioIo1Click(int mode);
 
     EditorCore& core_;
     NumberField* commonLoad_ = nullptr;    // MmComm1, the common distributed load

@@ -217,7 +217,7 @@ void EditorCore::MarkCommonLoadOverLimit() {
 
 // --- Sequences of the controls ----------------------------------------------
 
-void EditorCore::ComboBox1Change(int count) {
+void EditorCore::ChangeSpanCount(int count) {
     if (!Run([this] { GatherAll(); })) {
         top_->ShowSpanCount();  // the box back at the model's count
         return;
@@ -238,7 +238,7 @@ void EditorCore::ComboBox1Change(int count) {
     DrawLoadDiagram();
 }
 
-void EditorCore::ComboSiten1Change(int n, int condition) {
+void EditorCore::ChangeSupportCondition(int n, int condition) {
     state_.IsModified = true;
     kmr::BeamModel& m = state_.Model;
     m.Supports[Index(n)].Condition = condition;
@@ -251,7 +251,8 @@ void EditorCore::ComboSiten1Change(int n, int condition) {
     DrawLoadDiagram();
 }
 
-void EditorCore::InputTanni0Click(int unit) {
+void EditorCore::ChangeInputUnit(int unit) {
+    if (state_.Model.Header.InputUnit == unit) return;
     state_.Model.Header.InputUnit = unit;
     Relabel(unit);
     RefreshCommonControls();
@@ -276,25 +277,25 @@ void EditorCore::ShowMemberProperties(int n) {
     props_->ShowMemberProperties(n);
 }
 
-void EditorCore::TabGirLoadChange(int index) {
+void EditorCore::ChangeCurrentMember(int member) {
     ModifiedGuard keep(state_);
     if (!Run([this] { GatherMemberLoads(); })) {
         memberLoads_->SelectTab(state_.CurrentMember);  // stays on the member it could not leave
         return;
     }
-    state_.CurrentMember = index + 1;
+    state_.CurrentMember = member;
     memberLoads_->SelectTab(state_.CurrentMember);
     DrawLoadDiagram();
     memberLoads_->ShowMemberLoads(state_.CurrentMember);
 }
 
-void EditorCore::TabNodeLoadChange(int index) {
+void EditorCore::ChangeCurrentSupport(int support) {
     ModifiedGuard keep(state_);
     if (!Run([this] { GatherNodeLoads(); })) {
         nodeLoads_->SelectTab(state_.CurrentSupport);
         return;
     }
-    state_.CurrentSupport = index + 1;
+    state_.CurrentSupport = support;
     nodeLoads_->SelectTab(state_.CurrentSupport);
     DrawLoadDiagram();
     nodeLoads_->ShowNodeLoads(state_.CurrentSupport);

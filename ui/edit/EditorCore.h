@@ -74,14 +74,21 @@ class EditorCore {
     void BindShow(NumberField* field, const FieldLimit& limit);
 
     // The sequences of the controls.
-    void ComboBox1Change(int count);
-    void ComboSiten1Change(int n, int condition);
-    void InputTanni0Click(int unit);
+    // The span count chosen: everything gathered first (an error keeps the
+    // box at the model's count), then the tab rows rebuilt, the current
+    // member and support kept within the count, the diagram redrawn.
+    void ChangeSpanCount(int count);
+    void ChangeSupportCondition(int n, int condition);
+    // Another input unit system: labels, common controls and member
+    // properties shown again; the same system changes nothing.
+    void ChangeInputUnit(int unit);
     void RefreshCommonControls();
     void ShowSupport(int n);
     void ShowMemberProperties(int n);
-    void TabGirLoadChange(int index);
-    void TabNodeLoadChange(int index);
+    // Another member (1..10) or support (1..11) on the load pages: the
+    // loads shown are gathered first (an error keeps the tab where it was).
+    void ChangeCurrentMember(int member);
+    void ChangeCurrentSupport(int support);
     // After a member-load type change or the full-span button: the current
     // slots gathered and the diagram redrawn, the changed flag kept.
     void GatherAndRedraw();

@@ -22,7 +22,7 @@ const char* const kFieldLabels[5] = {"荷重 WP", "距離 Ｌ", "長さ Ｌ1", "
 MemberLoadPage::MemberLoadPage(EditorCore& core, QWidget* area)
     : core_(core),
       tabs_(area, QStringLiteral("TabGirLoad"), QStringLiteral("Label54"), core.Context(),
-            [&core](int index) { core.TabGirLoadChange(index); }) {
+            [this](int index) { TabGirLoadChange(index); }) {
     MakeLabel(area, QStringLiteral("単位： 分布荷重Ｗ：[(t/m2)(kN/m2)]   集中Ｐ：[(t)(kN)]"), 90,
               32);
     MakeLabel(area, QStringLiteral("長さL･高さH:[m]"), 560, 32);
@@ -110,7 +110,11 @@ std::array<MemberSlotTexts, kmr::kLoadSlots> MemberLoadPage::Texts() const {
     return texts;
 }
 
-void MemberLoadPage::ComboGirLdTp1Change(int slot, int type) {
+void MemberLoadPage::TabGirLoadChange(int index) {
+    core_.ChangeCurrentMember(index + 1);
+}
+
+void MemberLoadPage::ChangeMemberLoadType(int slot, int type) {
     WindowState& st = core_.State();
     const kmr::MemberRecord& r = st.Model.Members[static_cast<std::size_t>(st.CurrentMember)];
     if (type != r.Loads[static_cast<std::size_t>(slot - 1)].LoadType) st.IsModified = true;
@@ -118,7 +122,7 @@ void MemberLoadPage::ComboGirLdTp1Change(int slot, int type) {
     core_.GatherAndRedraw();
 }
 
-void MemberLoadPage::Btn1Click(int slot) {
+void MemberLoadPage::FillSlotOverWholeSpan(int slot) {
     const Slot& s = slots_[static_cast<std::size_t>(slot)];
     const int type = s.type->currentIndex();
     const int member = core_.State().CurrentMember;

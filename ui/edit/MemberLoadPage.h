@@ -36,8 +36,17 @@ class MemberLoadPage {
     // The controls' texts for the gather.
     std::array<MemberSlotTexts, kmr::kLoadSlots> Texts() const;
 
-    void ComboGirLdTp1Change(int slot, int type);
-    void Btn1Click(int slot);
+    // A load type chosen in slot 1..5: its fields and picture, the slots
+    // gathered and the diagram redrawn.
+    void ChangeMemberLoadType(int slot, int type);
+    // "全ｽﾊﾟﾝ": the slot's load set over the whole span of the current
+    // member (lengths asked for, or the slab-load dialog).
+    void FillSlotOverWholeSpan(int slot);
+
+    // The handlers the controls call, under the controls' names.
+    void TabGirLoadChange(int index);
+    void ComboGirLdTp1Change(int slot, int type) { ChangeMemberLoadType(slot, type); }
+    void Btn1Click(int slot) { FillSlotOverWholeSpan(slot); }
 
   private:
     struct Slot {

@@ -107,7 +107,7 @@ void MemberPropsPage::SetUnitLabels(int inputUnit) {
     }
 }
 
-void MemberPropsPage::CalSeinoBtn1Click(int n) {
+void MemberPropsPage::ComputeIoFromBeamSize(int n) {
     const Fields& f = members_[static_cast<std::size_t>(n)];
     core_.Run([&] {
         if (!core_.Validate(kmr::kValidateBeamSize)) return;
@@ -121,7 +121,7 @@ void MemberPropsPage::CalSeinoBtn1Click(int n) {
     });
 }
 
-void MemberPropsPage::BtnYngSelClick(int n) {
+void MemberPropsPage::PickMemberEFromList(int n) {
     WindowState& s = core_.State();
     const std::optional<QString> text =
         PickYoungModulusText(core_.Window(), core_.Dialogs(), s.Defaults, s.Model.Header.InputUnit);

@@ -23,10 +23,15 @@ class MemberPropsPage {
     void ApplyVisibility(int spanCount);
     void SetUnitLabels(int inputUnit);
 
-    // CalSeinoBtn n: Io = B·D³/12 into MmGirIo n.
-    void CalSeinoBtn1Click(int n);
-    // The "E ﾘｽﾄ" button of member n.
-    void BtnYngSelClick(int n);
+    // Io = B·D³/12 of member n into MmGirIo n (asked first when it holds
+    // a value).
+    void ComputeIoFromBeamSize(int n);
+    // E of member n picked from the Young's modulus list.
+    void PickMemberEFromList(int n);
+
+    // The handlers the buttons of member n call, under the buttons' names.
+    void CalSeinoBtn1Click(int n) { ComputeIoFromBeamSize(n); }
+    void BtnYngSelClick(int n) { PickMemberEFromList(n); }
 
   private:
     struct Fields {

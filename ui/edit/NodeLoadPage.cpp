@@ -13,7 +13,7 @@ namespace kmr::ui {
 NodeLoadPage::NodeLoadPage(EditorCore& core, QWidget* area)
     : core_(core),
       tabs_(area, QStringLiteral("TabNodeLoad"), QStringLiteral("Label55"), core.Context(),
-            [&core](int index) { core.TabNodeLoadChange(index); }) {
+            [this](int index) { TabNodeLoadChange(index); }) {
     MakeLabel(area,
               QStringLiteral(
                   "単位： 集中Ｐ：[(t)(kN)]    曲げモーメントＭ(時計回りが正)：[(t/m2)(kN/m2)]"),
@@ -81,7 +81,11 @@ std::array<NodeSlotTexts, kmr::kLoadSlots> NodeLoadPage::Texts() const {
     return texts;
 }
 
-void NodeLoadPage::ComboNdLdTp1Change(int slot, int type) {
+void NodeLoadPage::TabNodeLoadChange(int index) {
+    core_.ChangeCurrentSupport(index + 1);
+}
+
+void NodeLoadPage::ChangeNodeLoadType(int slot, int type) {
     WindowState& st = core_.State();
     const kmr::SupportRecord& r = st.Model.Supports[static_cast<std::size_t>(st.CurrentSupport)];
     if (type != r.NodeLoads[static_cast<std::size_t>(slot - 1)].LoadType) st.IsModified = true;

@@ -30,7 +30,12 @@ class NodeLoadPage {
     void ApplyNodeLoadType(int slot);
     std::array<NodeSlotTexts, kmr::kLoadSlots> Texts() const;
 
-    void ComboNdLdTp1Change(int slot, int type);
+    // A load type chosen in slot 1..5: its field and picture.
+    void ChangeNodeLoadType(int slot, int type);
+
+    // The handlers the controls call, under the controls' names.
+    void TabNodeLoadChange(int index);
+    void ComboNdLdTp1Change(int slot, int type) { ChangeNodeLoadType(slot, type); }
 
   private:
     struct Slot {

@@ -28,7 +28,7 @@ TopPanel::TopPanel(EditorCore& core, QWidget* panel) : core_(core) {
     spanCount_->setGeometry(6, 22, 50, 21);
     for (int n = 1; n <= kmr::kMaxSpans; ++n) spanCount_->addItem(QString::number(n));
     QObject::connect(spanCount_, &QComboBox::activated, core_.Context(),
-                     [this](int index) { core_.ComboBox1Change(index + 1); });
+                     [this](int index) { ComboBox1Change(index); });
     MakeLabel(panel, QStringLiteral("ｽﾊﾟﾝ長(m)"), 6, 84);
     MakeLabel(panel, QStringLiteral("支持"), 10, 112);
     MakeLabel(panel, QStringLiteral("バネ"), 10, 128);
@@ -60,7 +60,7 @@ void TopPanel::BuildFields(QWidget* panel) {
         box->addItems(SupportConditionItems());
         box->setGeometry(46 + kPitch * (n - 1), 108, 57, 21);
         QObject::connect(box, &QComboBox::activated, core_.Context(),
-                         [this, n](int index) { core_.ComboSiten1Change(n, index); });
+                         [this, n](int index) { ComboSiten1Change(n, index); });
         condition_[static_cast<std::size_t>(n)] = box;
     }
     for (int n = 1; n <= kmr::kMaxSupports; ++n) {
@@ -125,6 +125,14 @@ double TopPanel::ReadSpring(int n) const {
 
 int TopPanel::Condition(int n) const {
     return condition_[static_cast<std::size_t>(n)]->currentIndex();
+}
+
+void TopPanel::ComboBox1Change(int index) {
+    core_.ChangeSpanCount(index + 1);
+}
+
+void TopPanel::ComboSiten1Change(int n, int index) {
+    core_.ChangeSupportCondition(n, index);
 }
 
 }  // namespace kmr::ui

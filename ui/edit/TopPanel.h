@@ -41,6 +41,10 @@ class TopPanel {
     int Condition(int n) const;
     NumberField* SpanField(int n) const { return span_[static_cast<std::size_t>(n)]; }
 
+    // The handlers the boxes call, under the boxes' names.
+    void ComboBox1Change(int index);
+    void ComboSiten1Change(int n, int index);
+
   private:
     void BuildFields(QWidget* panel);
 
