@@ -189,7 +189,7 @@ void TMainF::RedrawLoadDiagram() {
 }
 
 void TMainF::SwitchToPage(int page) {
-    RunCommand([&] { editor_->PageChanged(page); });
+    RunCommand([&] { editor_->SwitchToPage(page); });
 }
 
 bool TMainF::CloseQuery() {

@@ -73,7 +73,6 @@ TMainF::TMainF(UserDialogs* dialogs, QWidget* parent) : QMainWindow(parent) {
         ownedDialogs_ = std::make_unique<QtUserDialogs>(this);
         dialogs_ = ownedDialogs_.get();
     }
-    editor_ = std::make_unique<Editor>(state_, *dialogs_, this);
     setFont(PGothicFont(13));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
@@ -269,8 +268,9 @@ void TMainF::BuildPages(QWidget* parent) {
     row->addWidget(redraw);
     pageControl_->setCornerWidget(corner, Qt::TopRightCorner);
 
-    editor_->Build({panel1, content[kCommonDataPage], content[kMemberLoadPage],
-                    content[kNodeLoadPage], content[kMemberPropsPage]});
+    editor_ = MakeEditor(state_, *dialogs_, this,
+                         {panel1, content[kCommonDataPage], content[kMemberLoadPage],
+                          content[kNodeLoadPage], content[kMemberPropsPage]});
     connect(pageControl_, &QTabWidget::currentChanged, this,
             [this](int index) { PageControl1Change(index); });
 }

@@ -12,12 +12,12 @@ class QWidget;
 
 namespace kmr::ui {
 
-class EditorCore;
+class PageContext;
 class NumberField;
 
 class CommonPage {
   public:
-    CommonPage(EditorCore& core, QWidget* area);
+    CommonPage(PageContext& context, QWidget* area);
 
     // InputTanni i and OutputTanni o checked for the model's systems.
     void ShowUnits();
@@ -72,7 +72,7 @@ class CommonPage {
     void BuildPageBreakGroup(QWidget* area);
     void ShowComputedIo(bool redFromModeLimit);
 
-    EditorCore& core_;
+    PageContext& context_;
     NumberField* commonLoad_ = nullptr;    // MmComm1, the common distributed load
     NumberField* loadHeight_ = nullptr;    // MmComm2, its height
     NumberField* commonIo_ = nullptr;      // MmComm3

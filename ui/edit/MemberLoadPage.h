@@ -17,12 +17,12 @@ class QWidget;
 
 namespace kmr::ui {
 
-class EditorCore;
+class PageContext;
 class NumberField;
 
 class MemberLoadPage {
   public:
-    MemberLoadPage(EditorCore& core, QWidget* area);
+    MemberLoadPage(PageContext& context, QWidget* area);
 
     // BuildLoadTabs(1): "部材[1]".."部材[n]".
     void BuildLoadTabs(int spanCount);
@@ -60,7 +60,7 @@ class MemberLoadPage {
     void BuildSlot(QWidget* area, int j);
     void WriteSlabFields(int slot, const QString& spanText);
 
-    EditorCore& core_;
+    PageContext& context_;
     LoadTabRow tabs_;
     std::array<Slot, 6> slots_{};  // 1..5
 };

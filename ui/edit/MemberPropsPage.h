@@ -11,12 +11,12 @@ class QWidget;
 
 namespace kmr::ui {
 
-class EditorCore;
+class PageContext;
 class NumberField;
 
 class MemberPropsPage {
   public:
-    MemberPropsPage(EditorCore& core, QWidget* area);
+    MemberPropsPage(PageContext& context, QWidget* area);
 
     // Io, B, D, E of member n written into its fields.
     void ShowMemberProperties(int n);
@@ -44,7 +44,7 @@ class MemberPropsPage {
     };
     void Build(QWidget* area, int n);
 
-    EditorCore& core_;
+    PageContext& context_;
     std::array<Fields, 11> members_{};  // 1..10
 };
 

@@ -15,12 +15,12 @@ class QWidget;
 
 namespace kmr::ui {
 
-class EditorCore;
+class PageContext;
 class NumberField;
 
 class NodeLoadPage {
   public:
-    NodeLoadPage(EditorCore& core, QWidget* area);
+    NodeLoadPage(PageContext& context, QWidget* area);
 
     // BuildLoadTabs(2): "支点[A]".."支点[n+1]".
     void BuildLoadTabs(int spanCount);
@@ -46,7 +46,7 @@ class NodeLoadPage {
     };
     void BuildSlot(QWidget* area, int j);
 
-    EditorCore& core_;
+    PageContext& context_;
     LoadTabRow tabs_;
     std::array<Slot, 6> slots_{};  // 1..5
 };

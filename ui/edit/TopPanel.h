@@ -13,13 +13,13 @@ class QWidget;
 
 namespace kmr::ui {
 
-class EditorCore;
+class PageContext;
 class NumberField;
 class DiagramView;
 
 class TopPanel {
   public:
-    TopPanel(EditorCore& core, QWidget* panel);
+    TopPanel(PageContext& context, QWidget* panel);
 
     DiagramView* Diagram() const { return diagram_; }
 
@@ -48,7 +48,7 @@ class TopPanel {
   private:
     void BuildFields(QWidget* panel);
 
-    EditorCore& core_;
+    PageContext& context_;
     DiagramView* diagram_ = nullptr;
     QComboBox* spanCount_ = nullptr;
     QLabel* unitLabel_ = nullptr;
