@@ -20,9 +20,8 @@ const char* const kFieldLabels[5] = {"荷重 WP", "距離 Ｌ", "長さ Ｌ1", "
 }  // namespace
 
 MemberLoadPage::MemberLoadPage(PageContext& context, QWidget* area)
-    : context_(context),
-      tabs_(area, QStringLiteral("TabGirLoad"), QStringLiteral("Label54"), context.Connections(),
-            [this](int index) { TabGirLoadChange(index); }) {
+    : LoadSlotPage(context, area, QStringLiteral("TabGirLoad"), QStringLiteral("Label54"), 1,
+                   [this](int index) { TabGirLoadChange(index); }) {
     MakeLabel(area, QStringLiteral("単位： 分布荷重Ｗ：[(t/m2)(kN/m2)]   集中Ｐ：[(t)(kN)]"), 90,
               32);
     MakeLabel(area, QStringLiteral("長さL･高さH:[m]"), 560, 32);
@@ -57,18 +56,6 @@ void MemberLoadPage::BuildSlot(QWidget* area, int j) {
     ApplyMemberLoadType(j);
 }
 
-void MemberLoadPage::BuildLoadTabs(int spanCount) {
-    tabs_.Build(1, spanCount);
-}
-
-void MemberLoadPage::SelectTab(int member) {
-    tabs_.Select(member);
-}
-
-QString MemberLoadPage::TabText(int index) const {
-    return tabs_.Text(index);
-}
-
 void MemberLoadPage::ShowMemberLoads(int m) {
     const kmr::MemberRecord& r = context_.State().Model.Members[static_cast<std::size_t>(m)];
     for (int j = 1; j <= kmr::kLoadSlots; ++j) {
@@ -93,7 +80,7 @@ void MemberLoadPage::ApplyMemberLoadType(int slot) {
     }
     s.fullSpan->setEnabled(use.fullSpan);
     const int picture = MemberLoadPicture(type);
-    ShowSlotPicture(s.picture, context_.LoadPicture(picture), picture);
+    ShowPicture(s.picture, picture);
 }
 
 std::array<MemberSlotTexts, kmr::kLoadSlots> MemberLoadPage::Texts() const {
@@ -115,9 +102,9 @@ void MemberLoadPage::TabGirLoadChange(int index) {
 }
 
 void MemberLoadPage::ChangeMemberLoadType(int slot, int type) {
-    WindowState& st = context_.State();
+    const WindowState& st = context_.State();
     const kmr::MemberRecord& r = st.Model.Members[static_cast<std::size_t>(st.CurrentMember)];
-    if (type != r.Loads[static_cast<std::size_t>(slot - 1)].LoadType) st.IsModified = true;
+    NoteTypeChosen(type, r.Loads[static_cast<std::size_t>(slot - 1)].LoadType);
     ApplyMemberLoadType(slot);
     context_.Sequences().GatherAndRedraw();
 }

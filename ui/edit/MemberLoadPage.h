@@ -6,8 +6,8 @@
 
 #include <array>
 
+#include "edit/LoadSlotPage.h"
 #include "edit/LoadSlots.h"
-#include "edit/PageParts.h"
 
 class QComboBox;
 class QGroupBox;
@@ -20,15 +20,11 @@ namespace kmr::ui {
 class PageContext;
 class NumberField;
 
-class MemberLoadPage {
+class MemberLoadPage : public LoadSlotPage {
   public:
+    // The page built in area; its tabs are "部材[1]".."部材[n]".
     MemberLoadPage(PageContext& context, QWidget* area);
 
-    // BuildLoadTabs(1): "部材[1]".."部材[n]".
-    void BuildLoadTabs(int spanCount);
-    // Tab member − 1 selected (without its handler) and Label54 set.
-    void SelectTab(int member);
-    QString TabText(int index) const;
     // The five slots of member m into the controls.
     void ShowMemberLoads(int m);
     // Picture and fields in use from the type box's current index.
@@ -60,8 +56,6 @@ class MemberLoadPage {
     void BuildSlot(QWidget* area, int j);
     void WriteSlabFields(int slot, const QString& spanText);
 
-    PageContext& context_;
-    LoadTabRow tabs_;
     std::array<Slot, 6> slots_{};  // 1..5
 };
 

@@ -11,9 +11,8 @@
 namespace kmr::ui {
 
 NodeLoadPage::NodeLoadPage(PageContext& context, QWidget* area)
-    : context_(context),
-      tabs_(area, QStringLiteral("TabNodeLoad"), QStringLiteral("Label55"), context.Connections(),
-            [this](int index) { TabNodeLoadChange(index); }) {
+    : LoadSlotPage(context, area, QStringLiteral("TabNodeLoad"), QStringLiteral("Label55"), 2,
+                   [this](int index) { TabNodeLoadChange(index); }) {
     MakeLabel(area,
               QStringLiteral(
                   "単位： 集中Ｐ：[(t)(kN)]    曲げモーメントＭ(時計回りが正)：[(t/m2)(kN/m2)]"),
@@ -38,18 +37,6 @@ void NodeLoadPage::BuildSlot(QWidget* area, int j) {
     ApplyNodeLoadType(j);
 }
 
-void NodeLoadPage::BuildLoadTabs(int spanCount) {
-    tabs_.Build(2, spanCount);
-}
-
-void NodeLoadPage::SelectTab(int support) {
-    tabs_.Select(support);
-}
-
-QString NodeLoadPage::TabText(int index) const {
-    return tabs_.Text(index);
-}
-
 void NodeLoadPage::ShowNodeLoads(int support) {
     const kmr::SupportRecord& r =
         context_.State().Model.Supports[static_cast<std::size_t>(support)];
@@ -69,7 +56,7 @@ void NodeLoadPage::ApplyNodeLoadType(int slot) {
     s.value->SetInUse(inUse, inUse ? QColor(Qt::white) : ButtonFaceColour());
     s.label->setEnabled(inUse);
     const int picture = inUse ? 7 : 6;
-    ShowSlotPicture(s.picture, context_.LoadPicture(picture), picture);
+    ShowPicture(s.picture, picture);
 }
 
 std::array<NodeSlotTexts, kmr::kLoadSlots> NodeLoadPage::Texts() const {
@@ -87,9 +74,9 @@ void NodeLoadPage::TabNodeLoadChange(int index) {
 }
 
 void NodeLoadPage::ChangeNodeLoadType(int slot, int type) {
-    WindowState& st = context_.State();
+    const WindowState& st = context_.State();
     const kmr::SupportRecord& r = st.Model.Supports[static_cast<std::size_t>(st.CurrentSupport)];
-    if (type != r.NodeLoads[static_cast<std::size_t>(slot - 1)].LoadType) st.IsModified = true;
+    NoteTypeChosen(type, r.NodeLoads[static_cast<std::size_t>(slot - 1)].LoadType);
     ApplyNodeLoadType(slot);
 }
 

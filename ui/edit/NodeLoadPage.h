@@ -6,8 +6,8 @@
 
 #include <array>
 
+#include "edit/LoadSlotPage.h"
 #include "edit/LoadSlots.h"
-#include "edit/PageParts.h"
 
 class QComboBox;
 class QLabel;
@@ -18,14 +18,11 @@ namespace kmr::ui {
 class PageContext;
 class NumberField;
 
-class NodeLoadPage {
+class NodeLoadPage : public LoadSlotPage {
   public:
+    // The page built in area; its tabs are "支点[A]".."支点[n+1]".
     NodeLoadPage(PageContext& context, QWidget* area);
 
-    // BuildLoadTabs(2): "支点[A]".."支点[n+1]".
-    void BuildLoadTabs(int spanCount);
-    void SelectTab(int support);
-    QString TabText(int index) const;
     void ShowNodeLoads(int s);
     void ApplyNodeLoadType(int slot);
     std::array<NodeSlotTexts, kmr::kLoadSlots> Texts() const;
@@ -46,8 +43,6 @@ class NodeLoadPage {
     };
     void BuildSlot(QWidget* area, int j);
 
-    PageContext& context_;
-    LoadTabRow tabs_;
     std::array<Slot, 6> slots_{};  // 1..5
 };
 
