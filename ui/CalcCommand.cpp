@@ -28,7 +28,7 @@ bool TMainF::Validate(kmr::ValidationMode mode) {
     return false;
 }
 
-void TMainF::BitBtn1Click() {
+void TMainF::CalculateAndShowReport() {
     ModifiedGuard keep(state_);
     RunCommand([this] {
         const kmr::ValidationResult r = kmr::CalculateModel(state_.Model, results_, [this] {
@@ -88,19 +88,19 @@ void TMainF::ShowReport() {
     StorePreviewForm(s, {p.PVMaxFlag == 1, QRect(p.WindLeft, p.WindTop, p.WindWid, p.WindHei)});
 }
 
-void TMainF::HelpContents() {
+void TMainF::ShowHelpContents() {
     if (!help_) help_ = new HelpWindow(this);
     help_->show();
     help_->raise();
     help_->activateWindow();
 }
 
-void TMainF::AboutClick() {
+void TMainF::ShowAboutBox() {
     TAboutBoxF about(ProgramVersion().VersionText, this);
     dialogs_->RunModal(about);
 }
 
-void TMainF::YoungRegistrationClick() {
+void TMainF::EditYoungModulusList() {
     EditYoungList(this, *dialogs_, state_.Defaults);
 }
 

@@ -54,7 +54,7 @@ void TMainF::ResetToNewDocument() {
     kmr::SetNewModelDefaults(m);
 }
 
-void TMainF::NewDataClick() {
+void TMainF::StartNewDocument() {
     if (state_.IsModified && !AskYes(msg::NewDataQuestion(state_.DocumentPath))) return;
     ResetToNewDocument();
     state_.DocumentPath = NewDocumentPath();
@@ -66,7 +66,7 @@ void TMainF::NewDataClick() {
     state_.IsUntitled = true;
 }
 
-void TMainF::MenuFileOpenClick() {
+void TMainF::OpenDocumentFromDialog() {
     if (state_.IsModified && !AskYes(msg::OpenChangedQuestion(state_.DocumentPath))) return;
     const QFileInfo current(state_.DocumentPath);
     const QString initial =
@@ -122,12 +122,12 @@ bool TMainF::WriteDocument(const QString& path) {
     return true;
 }
 
-void TMainF::FileOverWriteExecute() {
+void TMainF::SaveDocument() {
     if (!RunCommand([this] { editor_->GatherAll(); })) return;
     // A document from a version-1 file is saved under a new ".KMX" name:
     // version-3 content under the old name could not be read again.
     if (state_.IsUntitled || KindOfPath(state_.DocumentPath) == kmr::FileKind::Version1) {
-        FileSaveAs();
+        SaveDocumentAs();
         return;
     }
     if (!AskYes(msg::OverwriteQuestion(state_.DocumentPath))) return;
@@ -158,7 +158,7 @@ QString TMainF::AskSaveAsTarget() {
     }
 }
 
-bool TMainF::FileSaveAs() {
+bool TMainF::SaveDocumentAs() {
     if (!RunCommand([this] { editor_->GatherAll(); })) return false;
     const QString target = AskSaveAsTarget();
     if (target.isEmpty() || !WriteDocument(target)) return false;
@@ -171,7 +171,7 @@ bool TMainF::FileSaveAs() {
     return true;
 }
 
-void TMainF::UseFileClick(int n) {
+void TMainF::OpenRecentFile(int n) {
     if (state_.IsModified && !AskYes(msg::OpenChangedQuestion(state_.DocumentPath))) return;
     const QString path = state_.Recent.Entry(n);
     if (path.isEmpty() || !Load(path)) return;
@@ -179,13 +179,17 @@ void TMainF::UseFileClick(int n) {
     UpdateRecentMenu();
 }
 
-void TMainF::BitBtn2Click() {
+void TMainF::RedrawLoadDiagram() {
     ModifiedGuard keep(state_);
     RunCommand([this] {
         editor_->GatherCurrentLoads();
         editor_->DrawLoadDiagram();
-        if (state_.ActivePage == 1) Validate(kmr::kValidateLoadDiagram);
+        if (state_.ActivePage == kMemberLoadPage) Validate(kmr::kValidateLoadDiagram);
     });
+}
+
+void TMainF::SwitchToPage(int page) {
+    RunCommand([&] { editor_->SwitchToPage(page); });
 }
 
 bool TMainF::CloseQuery() {

@@ -75,7 +75,6 @@ TMainF::TMainF(UserDialogs* dialogs, QWidget* parent) : QMainWindow(parent) {
         ownedDialogs_ = std::make_unique<QtUserDialogs>(this);
         dialogs_ = ownedDialogs_.get();
     }
-    editor_ = std::make_unique<Editor>(state_, *dialogs_, this);
     setFont(PGothicFont(13));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
@@ -239,8 +238,8 @@ void TMainF::BuildPages(QWidget* parent) {
     pageControl_->setGeometry(0, kPagesTop, kClientWidth, kClientHeight - kPagesTop);
     const char* titles[] = {"共通データ", "部材荷重", "節点荷重", "部材別 断面２次ﾓｰﾒﾝﾄ・ﾔﾝｸﾞ係数"};
     const char* areas[] = {"CommonDataArea", "MemberLoadArea", "NodeLoadArea", "MemberPropsArea"};
-    QWidget* content[4] = {};
-    for (int i = 0; i < 4; ++i) {
+    QWidget* content[kMemberPropsPage + 1] = {};
+    for (int i = kCommonDataPage; i <= kMemberPropsPage; ++i) {
         auto* sheet = new QWidget;
         sheet->setObjectName(QStringLiteral("TabSheet%1").arg(i + 1));
         auto* box = new QVBoxLayout(sheet);
@@ -249,7 +248,7 @@ void TMainF::BuildPages(QWidget* parent) {
         content[i] = new QWidget(sheet);
         content[i]->setObjectName(QString::fromLatin1(areas[i]));
         box->addWidget(content[i], 1);
-        if (i == 0) BuildStatusBar(sheet);
+        if (i == kCommonDataPage) BuildStatusBar(sheet);
         pageControl_->addTab(sheet, QString::fromUtf8(titles[i]));
     }
 
@@ -271,13 +270,15 @@ void TMainF::BuildPages(QWidget* parent) {
     row->addWidget(redraw);
     pageControl_->setCornerWidget(corner, Qt::TopRightCorner);
 
-    editor_->Build({panel1, content[0], content[1], content[2], content[3]});
+    editor_ = MakeEditor(state_, *dialogs_, this,
+                         {panel1, content[kCommonDataPage], content[kMemberLoadPage],
+                          content[kNodeLoadPage], content[kMemberPropsPage]});
     auto* results =
         new ResultsPage([this](QString* reason) { return LiveModel(reason); }, *dialogs_, true);
     pageControl_->addTab(results, QStringLiteral("計算結果"));
     UseNarrowTabs(pageControl_->tabBar());  // the five tabs beside the buttons
     connect(pageControl_, &QTabWidget::currentChanged, this,
-            [this](int index) { RunCommand([&] { editor_->PageChanged(index); }); });
+            [this](int index) { PageControl1Change(index); });
 }
 
 void TMainF::BuildStatusBar(QWidget* page) {
@@ -320,11 +321,11 @@ void TMainF::StartUp() {
     kmr::InitProgramModel(state_.Model, version.VersionText.left(5).toStdString());
 
     UpdateCaption();
-    pageControl_->setCurrentIndex(0);
+    pageControl_->setCurrentIndex(kCommonDataPage);
     state_.CurrentMember = 1;
     state_.CurrentSupport = 1;
     state_.IsUntitled = true;
-    state_.ActivePage = 0;
+    state_.ActivePage = kCommonDataPage;
 
     state_.Recent.Read(state_.RecentFilesPath);
     UpdateRecentMenu();

@@ -51,17 +51,32 @@ class TMainF : public QMainWindow {
     kmr::TPaper& PreviewWindow() { return *paperForm_; }
 
     // The commands of the menus, the tool bar and the buttons.
-    void NewDataClick();
-    void MenuFileOpenClick();
-    void FileOverWriteExecute();
+    void StartNewDocument();
+    void OpenDocumentFromDialog();
+    // Overwrites the document's file; an untitled document or one read from
+    // a version-1 file is saved as.
+    void SaveDocument();
     // Save as; true when the file was written.
-    bool FileSaveAs();
-    void UseFileClick(int n);
-    void BitBtn1Click();  // calculation report
-    void BitBtn2Click();  // redraw the load diagram
-    void HelpContents();
-    void AboutClick();
-    void YoungRegistrationClick();
+    bool SaveDocumentAs();
+    void OpenRecentFile(int n);
+    void CalculateAndShowReport();
+    void RedrawLoadDiagram();
+    void ShowHelpContents();
+    void ShowAboutBox();
+    void EditYoungModulusList();
+
+    // The handlers the controls call, under the controls' names.
+    void NewDataClick() { StartNewDocument(); }
+    void MenuFileOpenClick() { OpenDocumentFromDialog(); }
+    void FileOverWriteExecute() { SaveDocument(); }
+    bool FileSaveAs() { return SaveDocumentAs(); }
+    void UseFileClick(int n) { OpenRecentFile(n); }
+    void BitBtn1Click() { CalculateAndShowReport(); }
+    void BitBtn2Click() { RedrawLoadDiagram(); }
+    void HelpContents() { ShowHelpContents(); }
+    void AboutClick() { ShowAboutBox(); }
+    void YoungRegistrationClick() { EditYoungModulusList(); }
+    void PageControl1Change(int index) { SwitchToPage(index); }
 
     // Opens a file named on the command line (as a file manager does).
     void OpenFromCommandLine(const QString& path);
@@ -91,6 +106,8 @@ class TMainF : public QMainWindow {
     bool RunCommand(const std::function<void()>& body);
     void ShowError(const QString& text);
 
+    // PageControl1 turned to a page (a MainPage).
+    void SwitchToPage(int page);
     void OpenPath(const QString& path);
     bool Load(const QString& path);
     bool WriteDocument(const QString& path);

@@ -13,15 +13,24 @@
 
 namespace kmr::ui {
 
+// The pages of PageControl1 by their index.
+enum MainPage : int {
+    kCommonDataPage = 0,   // "共通データ"
+    kMemberLoadPage = 1,   // "部材荷重"
+    kNodeLoadPage = 2,     // "節点荷重"
+    kMemberPropsPage = 3,  // "部材別 断面２次ﾓｰﾒﾝﾄ・ﾔﾝｸﾞ係数"
+    kResultsPage = 4,      // "計算結果": live diagrams, after the four input pages
+};
+
 struct WindowState {
     kmr::BeamModel Model;
 
     QString DocumentPath;
     bool IsUntitled = true;
     bool IsModified = false;
-    int CurrentMember = 1;   // 1..10
-    int CurrentSupport = 1;  // 1..11
-    int ActivePage = 0;      // 0..3
+    int CurrentMember = 1;             // 1..10
+    int CurrentSupport = 1;            // 1..11
+    int ActivePage = kCommonDataPage;  // a MainPage
     bool PageBreakFlag = false;
     // "応力図を出力": the report's diagram section, and its saved default.
     bool DiagramFlag = true;

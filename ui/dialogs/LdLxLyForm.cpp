@@ -78,7 +78,7 @@ void TLdLxLyF::Prepare(int loadType, const QString& spanText) {
     lxly_->setFocus();
 }
 
-void TLdLxLyF::BtnOKClick() {
+void TLdLxLyF::ComputeLoadFields() {
     const std::optional<double> span = ParseNumberText(spanL_->text());
     if (!span) {
         dialogs_.Message(MsgKind::Error, NotANumberMessage(spanL_->text()), int(Button::OK));

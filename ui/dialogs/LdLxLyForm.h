@@ -26,7 +26,13 @@ class TLdLxLyF : public QDialog {
     // The fields written by "O K" (nullopt until then).
     const std::optional<SlabLoadFields>& Result() const { return result_; }
 
-    void BtnOKClick();
+    // "O K": the typed dimension turned into the fields of the load over
+    // the span; a text that is not a number or a refused dimension is
+    // shown and the dialog stays open.
+    void ComputeLoadFields();
+
+    // The handler the button calls, under its name.
+    void BtnOKClick() { ComputeLoadFields(); }
 
   private:
     UserDialogs& dialogs_;

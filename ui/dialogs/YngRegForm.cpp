@@ -34,7 +34,7 @@ void TYngRegF::FillGrid() {
     }
 }
 
-void TYngRegF::BtnRegClick() {
+void TYngRegF::RegisterGridRows() {
     grid_->FinishEditing();
     YoungGridTexts g;
     for (int r = 1; r <= kYoungRows; ++r) {
@@ -50,7 +50,7 @@ void TYngRegF::BtnRegClick() {
     accept();
 }
 
-void TYngRegF::BtnHelpClick() {
+void TYngRegF::ExplainList() {
     dialogs_.Message(MsgKind::Information,
                      QStringLiteral("ここで登録したヤング係数が、データ入力時にリスト表示\r\n"
                                     "されます。\r\n入力単位は \"N/mm2\" です。"),

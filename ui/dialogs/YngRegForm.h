@@ -21,8 +21,13 @@ class TYngRegF : public QDialog {
     // "登  録": every row checked first; an unreadable E cell is shown,
     // selected, and nothing is stored. Otherwise every row is stored and
     // the dialog closes accepted.
-    void BtnRegClick();
-    void BtnHelpClick();
+    void RegisterGridRows();
+    // What the list is for, and its unit.
+    void ExplainList();
+
+    // The handlers the controls call, under the controls' names.
+    void BtnRegClick() { RegisterGridRows(); }
+    void BtnHelpClick() { ExplainList(); }
 
   private:
     DefaultsBlock& list_;

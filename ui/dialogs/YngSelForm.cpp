@@ -44,7 +44,7 @@ void TYngSelF::ShowRow(int row) {
     for (int c = 1; c < 3; ++c) grid_->item(row, c)->setBackground(back);
 }
 
-void TYngSelF::StrGridSelSelectCell(int row) {
+void TYngSelF::HighlightRow(int row) {
     const int old = selectedRow_;
     selectedRow_ = row;
     ShowRow(old);
@@ -52,13 +52,13 @@ void TYngSelF::StrGridSelSelectCell(int row) {
     if (grid_->currentRow() != row) grid_->SelectCell(1, row);
 }
 
-void TYngSelF::BtnSelClick() {
+void TYngSelF::ChooseHighlightedRow() {
     const double e = list_.YoungE(selectedRow_);
     selectedE_ = e > 0 ? e : 0;
     accept();
 }
 
-void TYngSelF::BtnHelpClick() {
+void TYngSelF::ExplainRegistration() {
     dialogs_.Message(MsgKind::Information,
                      QStringLiteral("ヤング係数のリスト登録は、メニューバーの\r\n\r\n"
                                     "  [設定]－[ヤング係数の登録]\r\n\r\n"

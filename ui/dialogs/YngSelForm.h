@@ -22,9 +22,17 @@ class TYngSelF : public QDialog {
     // E in N/mm2 of the row chosen by "選 択" (0 when the entry has none).
     double SelectedE() const { return selectedE_; }
 
-    void StrGridSelSelectCell(int row);
-    void BtnSelClick();
-    void BtnHelpClick();
+    // Row 1..20 drawn light green as the chosen one.
+    void HighlightRow(int row);
+    // E of the highlighted row kept and the dialog closed accepted.
+    void ChooseHighlightedRow();
+    // Where the list is registered, and its unit.
+    void ExplainRegistration();
+
+    // The handlers the controls call, under the controls' names.
+    void StrGridSelSelectCell(int row) { HighlightRow(row); }
+    void BtnSelClick() { ChooseHighlightedRow(); }
+    void BtnHelpClick() { ExplainRegistration(); }
 
   private:
     void ShowRow(int row);

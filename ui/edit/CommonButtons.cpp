@@ -12,8 +12,8 @@
 #include "dialogs/Dialogs.h"
 #include "edit/CommonPage.h"
 #include "edit/EditRules.h"
-#include "edit/EditorCore.h"
 #include "edit/NumberField.h"
+#include "edit/PageContext.h"
 
 namespace kmr::ui {
 namespace {
@@ -23,82 +23,83 @@ double FieldValue(const QString& text) {
     return ReadFieldNumber(text);
 }
 
-bool AskYes(EditorCore& core, const QString& question) {
-    return core.Dialogs().Message(MsgKind::Confirmation, question, Button::Yes | Button::Cancel) ==
-           Button::Yes;
+bool AskYes(PageContext& context, const QString& question) {
+    return context.Dialogs().Message(MsgKind::Confirmation, question,
+                                     Button::Yes | Button::Cancel) == Button::Yes;
 }
 
 // Below 1e-6 the buttons only say that no value was entered.
-bool HasValue(EditorCore& core, double v) {
+bool HasValue(PageContext& context, double v) {
     if (v >= 1e-6) return true;
-    core.Dialogs().Message(MsgKind::Confirmation, msg::NoValueEntered(), int(Button::OK));
+    context.Dialogs().Message(MsgKind::Confirmation, msg::NoValueEntered(), int(Button::OK));
     return false;
 }
 
 }  // namespace
 
-void CommonPage::BtnAllSetIoClick() {
-    core_.Run([this] {
-        const bool direct = core_.State().Model.Header.IoInputMode != 1;
-        const bool empty = comm_[3]->text().trimmed().isEmpty();
+void CommonPage::ApplyCommonIoToAllMembers() {
+    context_.Run([this] {
+        const bool direct = context_.State().Model.Header.IoInputMode != 1;
+        const bool empty = commonIo_->text().trimmed().isEmpty();
         const double shown = empty    ? 0.0
-                             : direct ? comm_[3]->Value()
+                             : direct ? commonIo_->Value()
                                       : FieldValue(labelIo2_->text());
-        if (!HasValue(core_, shown)) return;
-        if (!core_.Validate(kmr::kValidateBeamSize) || !core_.Validate(kmr::kValidateCommon)) {
+        if (!HasValue(context_, shown)) return;
+        if (!context_.Validate(kmr::kValidateBeamSize) ||
+            !context_.Validate(kmr::kValidateCommon)) {
             return;
         }
-        if (!AskYes(core_, msg::AllMembersIoQuestion())) return;
+        if (!AskYes(context_, msg::AllMembersIoQuestion())) return;
         const double io =
-            ioDirect_->isChecked() ? comm_[3]->Value() : FieldValue(labelIo2_->text());
-        const double b = comm_[4]->Value();
-        const double d = comm_[5]->Value();
-        kmr::BeamModel& m = core_.State().Model;
+            ioDirect_->isChecked() ? commonIo_->Value() : FieldValue(labelIo2_->text());
+        const double b = commonB_->Value();
+        const double d = commonD_->Value();
+        kmr::BeamModel& m = context_.State().Model;
         for (int n = 1; n <= kmr::UsedSpanCount(m); ++n) {
             kmr::MemberRecord& r = m.Members[static_cast<std::size_t>(n)];
             r.Io = static_cast<double>(static_cast<float>(io));
             r.B = b;
             r.D = d;
         }
-        core_.State().IsModified = true;
+        context_.State().IsModified = true;
     });
 }
 
-void CommonPage::BtnAllSetEClick() {
-    core_.Run([this] {
-        const double e = comm_[6]->Value();
-        if (!HasValue(core_, e) || !AskYes(core_, msg::AllMembersEQuestion())) return;
-        kmr::BeamModel& m = core_.State().Model;
+void CommonPage::ApplyCommonEToAllMembers() {
+    context_.Run([this] {
+        const double e = commonE_->Value();
+        if (!HasValue(context_, e) || !AskYes(context_, msg::AllMembersEQuestion())) return;
+        kmr::BeamModel& m = context_.State().Model;
         for (int n = 1; n <= kmr::UsedSpanCount(m); ++n) {
             m.Members[static_cast<std::size_t>(n)].E = e;
         }
-        core_.State().IsModified = true;
+        context_.State().IsModified = true;
     });
 }
 
-void CommonPage::BtnAllSetBaneClick() {
-    core_.Run([this] {
-        const double k = comm_[7]->Value();
-        if (!HasValue(core_, k) || !AskYes(core_, msg::AllMembersSpringQuestion())) return;
-        kmr::BeamModel& m = core_.State().Model;
+void CommonPage::ApplyCommonSpringToAllSupports() {
+    context_.Run([this] {
+        const double k = commonSpring_->Value();
+        if (!HasValue(context_, k) || !AskYes(context_, msg::AllMembersSpringQuestion())) return;
+        kmr::BeamModel& m = context_.State().Model;
         for (int n = 1; n <= kmr::UsedSpanCount(m) + 1; ++n) {
             m.Supports[static_cast<std::size_t>(n)].SpringConstant = k;
-            core_.ShowSupport(n);
+            context_.Sequences().ShowSupport(n);
         }
-        core_.State().IsModified = true;
+        context_.State().IsModified = true;
     });
 }
 
-void CommonPage::BtnYngSelClick() {
-    WindowState& s = core_.State();
-    const std::optional<QString> text =
-        PickYoungModulusText(core_.Window(), core_.Dialogs(), s.Defaults, s.Model.Header.InputUnit);
-    if (text) comm_[6]->Show(*text);
+void CommonPage::PickCommonEFromList() {
+    WindowState& s = context_.State();
+    const std::optional<QString> text = PickYoungModulusText(context_.Window(), context_.Dialogs(),
+                                                             s.Defaults, s.Model.Header.InputUnit);
+    if (text) commonE_->Show(*text);
 }
 
-void CommonPage::Button1Click() {
-    WindowState& s = core_.State();
-    core_.Dialogs().Message(MsgKind::Information, msg::UnitDefaultsSet(), int(Button::OK));
+void CommonPage::MakeUnitsTheDefault() {
+    WindowState& s = context_.State();
+    context_.Dialogs().Message(MsgKind::Information, msg::UnitDefaultsSet(), int(Button::OK));
     s.Units = {s.Model.Header.InputUnit, s.Model.Header.OutputUnit};
     s.Model.Header.DefaultInputUnit = s.Units.Input;
     s.Model.Header.DefaultOutputUnit = s.Units.Output;
@@ -106,19 +107,19 @@ void CommonPage::Button1Click() {
     WriteDefaultUnits(*store, s.Units);
     store->sync();
     if (store->status() != QSettings::NoError) {
-        core_.ShowError(QStringLiteral("設定を保存できません。\r\n%1").arg(store->fileName()));
+        context_.ShowError(QStringLiteral("設定を保存できません。\r\n%1").arg(store->fileName()));
     }
 }
 
-void CommonPage::Btn_NewPageClick() {
-    WindowState& s = core_.State();
-    core_.Dialogs().Message(MsgKind::Information, msg::PageBreakDefaultSet(), int(Button::OK));
+void CommonPage::MakePageBreakFlagTheDefault() {
+    WindowState& s = context_.State();
+    context_.Dialogs().Message(MsgKind::Information, msg::PageBreakDefaultSet(), int(Button::OK));
     s.Units = {s.Model.Header.InputUnit, s.Model.Header.OutputUnit};
     s.Model.Header.DefaultInputUnit = s.Units.Input;
     s.Model.Header.DefaultOutputUnit = s.Units.Output;
     s.Defaults.SetPageBreakDefault(s.PageBreakFlag);
     QString error;
-    if (!WriteDefaultsFile(s.DefaultsFilePath, s.Defaults, &error)) core_.ShowError(error);
+    if (!WriteDefaultsFile(s.DefaultsFilePath, s.Defaults, &error)) context_.ShowError(error);
     s.DiagramDefault = s.DiagramFlag;
     auto store = OpenSettings();
     WriteDiagramDefault(*store, s.DiagramDefault);

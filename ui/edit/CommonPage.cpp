@@ -15,9 +15,9 @@
 #include "calc/Validation.h"
 #include "dialogs/Dialogs.h"
 #include "edit/EditRules.h"
-#include "edit/EditorCore.h"
 #include "edit/LoadPictures.h"
 #include "edit/NumberField.h"
+#include "edit/PageContext.h"
 #include "edit/PageParts.h"
 
 namespace kmr::ui {
@@ -53,7 +53,7 @@ void SetFrameColour(QFrame* frame, const QColor& background) {
 
 }  // namespace
 
-CommonPage::CommonPage(EditorCore& core, QWidget* area) : core_(core) {
+CommonPage::CommonPage(PageContext& context, QWidget* area) : context_(context) {
     BuildLoadGroup(area);
     BuildPageBreakGroup(area);
     BuildSectionGroup(area);
@@ -61,30 +61,28 @@ CommonPage::CommonPage(EditorCore& core, QWidget* area) : core_(core) {
 }
 
 void CommonPage::BuildLoadGroup(QWidget* area) {
-    kmr::ModelHeader& h = core_.State().Model.Header;
+    kmr::ModelHeader& h = context_.State().Model.Header;
     QGroupBox* g = Group(area, QStringLiteral("部材荷重"), QRect(4, 2, 290, 150));
     MakeLabel(g, QStringLiteral("ここで設定する荷重は、全部材に影響します。"), 10, 20);
     MakeLabel(g, QStringLiteral("等分布荷重"), 10, 48);
-    comm_[1] = new NumberField(g, QStringLiteral("MmComm1"), 5, true, 1);
-    comm_[1]->setGeometry(76, 44, 56, 21);
-    comm_[1]->setToolTip(QStringLiteral("値＜｜1000(t/cm2) or 10000(kN/cm2)｜"));
-    core_.BindField(comm_[1], limits::CommonLoad, true, [&h](double v) { h.CommonLoad = v; });
+    commonLoad_ = new NumberField(g, QStringLiteral("MmComm1"), 5, true, 1);
+    commonLoad_->setGeometry(76, 44, 56, 21);
+    commonLoad_->setToolTip(QStringLiteral("値＜｜1000(t/cm2) or 10000(kN/cm2)｜"));
+    context_.BindField(commonLoad_, limits::CommonLoad, true, [&h](double v) { h.CommonLoad = v; });
     unitLabel_[2] = MakeLabel(g, QStringLiteral("(t/m2)"), 136, 48, "LabelTanni2");
     MakeLabel(g, QStringLiteral("荷重高さ"), 10, 76);
-    comm_[2] = new NumberField(g, QStringLiteral("MmComm2"), 5, false, 2);
-    comm_[2]->setGeometry(76, 72, 56, 21);
-    comm_[2]->setToolTip(QStringLiteral("最大値＜100(m)"));
-    core_.BindField(comm_[2], limits::CommonHeight, true,
-                    [&h](double v) { h.CommonLoadHeight = v; });
+    loadHeight_ = new NumberField(g, QStringLiteral("MmComm2"), 5, false, 2);
+    loadHeight_->setGeometry(76, 72, 56, 21);
+    loadHeight_->setToolTip(QStringLiteral("最大値＜100(m)"));
+    context_.BindField(loadHeight_, limits::CommonHeight, true,
+                       [&h](double v) { h.CommonLoadHeight = v; });
     MakeLabel(g, QStringLiteral("(m)"), 136, 76);
     notUsed_ = new QCheckBox(QStringLiteral("この荷重を使用しない"), g);
     notUsed_->setObjectName(QStringLiteral("CheckBox1"));
     notUsed_->move(10, 112);
     notUsed_->adjustSize();
-    QObject::connect(notUsed_, &QCheckBox::clicked, core_.Context(), [this](bool on) {
-        core_.State().IsModified = true;
-        core_.State().Model.Header.CommonLoadOff = on ? 1 : 0;
-    });
+    QObject::connect(notUsed_, &QCheckBox::clicked, context_.Connections(),
+                     [this](bool on) { CheckBox1Click(on); });
     auto* picture = new QLabel(g);
     picture->setObjectName(QStringLiteral("ImageCommLoad"));
     picture->setPixmap(
@@ -98,22 +96,23 @@ void CommonPage::BuildPageBreakGroup(QWidget* area) {
     newPage_->setObjectName(QStringLiteral("Chk_NewPage"));
     newPage_->move(10, 22);
     newPage_->adjustSize();
-    QObject::connect(newPage_, &QCheckBox::clicked, core_.Context(),
-                     [this](bool on) { core_.State().PageBreakFlag = on; });
+    QObject::connect(newPage_, &QCheckBox::clicked, context_.Connections(),
+                     [this](bool on) { Chk_NewPageClick(on); });
     QPushButton* b = MakeButton(g, "Btn_NewPage", QStringLiteral("ﾌﾗｸﾞ ﾃﾞﾌｫﾙﾄ設定"),
                                 QRect(10, 46, 130, 26), QString());
-    QObject::connect(b, &QPushButton::clicked, core_.Context(), [this] { Btn_NewPageClick(); });
+    QObject::connect(b, &QPushButton::clicked, context_.Connections(),
+                     [this] { Btn_NewPageClick(); });
     diagrams_ = new QCheckBox(QStringLiteral("応力図を出力"), g);
     diagrams_->setObjectName(QStringLiteral("Chk_Diagrams"));
     diagrams_->setToolTip(QStringLiteral("計算書の応力算定結果の後に応力図を出力します"));
     diagrams_->move(150, 50);
     diagrams_->adjustSize();
-    QObject::connect(diagrams_, &QCheckBox::clicked, core_.Context(),
-                     [this](bool on) { core_.State().DiagramFlag = on; });
+    QObject::connect(diagrams_, &QCheckBox::clicked, context_.Connections(),
+                     [this](bool on) { Chk_DiagramsClick(on); });
 }
 
 void CommonPage::BuildSectionGroup(QWidget* area) {
-    kmr::ModelHeader& h = core_.State().Model.Header;
+    kmr::ModelHeader& h = context_.State().Model.Header;
     QGroupBox* g =
         Group(area, QStringLiteral("断面２次モーメント・ヤング係数"), QRect(298, 2, 408, 192));
     MakeLabel(g, QStringLiteral("ここで指定する数値は、値が設定されていない部材に用います。"), 10,
@@ -121,69 +120,72 @@ void CommonPage::BuildSectionGroup(QWidget* area) {
     BuildIoGroup(g);
 
     QGroupBox* e = Group(g, QStringLiteral("ヤング係数"), QRect(262, 36, 140, 74));
-    comm_[6] = new NumberField(e, QStringLiteral("MmComm6"), 9, false, 6);
-    comm_[6]->setGeometry(8, 18, 74, 21);
-    comm_[6]->setToolTip(QStringLiteral("最大値＜1E+6(t/cm2) or 1E+7(kN/cm2)"));
-    core_.BindField(comm_[6], limits::CommonE, true, [&h](double v) { h.CommonE = v; });
+    commonE_ = new NumberField(e, QStringLiteral("MmComm6"), 9, false, 6);
+    commonE_->setGeometry(8, 18, 74, 21);
+    commonE_->setToolTip(QStringLiteral("最大値＜1E+6(t/cm2) or 1E+7(kN/cm2)"));
+    context_.BindField(commonE_, limits::CommonE, true, [&h](double v) { h.CommonE = v; });
     unitLabel_[3] = MakeLabel(e, QStringLiteral("(t/cm2)"), 86, 22, "LabelTanni3");
     QPushButton* allE =
         MakeButton(e, "BtnAllSetE", QStringLiteral("全部材を変更"), QRect(6, 44, 80, 24),
                    QStringLiteral("入力値をすべて変更します"));
-    QObject::connect(allE, &QPushButton::clicked, core_.Context(), [this] { BtnAllSetEClick(); });
+    QObject::connect(allE, &QPushButton::clicked, context_.Connections(),
+                     [this] { BtnAllSetEClick(); });
     QPushButton* list = MakeButton(e, "BtnYngSel", QStringLiteral("E ﾘｽﾄ"), QRect(88, 44, 46, 24),
                                    QStringLiteral("ヤング係数登録リストを表示します"));
-    QObject::connect(list, &QPushButton::clicked, core_.Context(), [this] { BtnYngSelClick(); });
+    QObject::connect(list, &QPushButton::clicked, context_.Connections(),
+                     [this] { BtnYngSelClick(); });
 
     QGroupBox* k = Group(g, QStringLiteral("バネ定数"), QRect(262, 112, 140, 74));
-    comm_[7] = new NumberField(k, QStringLiteral("MmComm7"), 5, false, 7);
-    comm_[7]->setGeometry(8, 18, 60, 21);
-    comm_[7]->setToolTip(QStringLiteral("値＜1000(t/cm) or 10000(kN/cm)"));
-    core_.BindField(comm_[7], limits::CommonSpring, true, [&h](double v) { h.CommonSpring = v; });
+    commonSpring_ = new NumberField(k, QStringLiteral("MmComm7"), 5, false, 7);
+    commonSpring_->setGeometry(8, 18, 60, 21);
+    commonSpring_->setToolTip(QStringLiteral("値＜1000(t/cm) or 10000(kN/cm)"));
+    context_.BindField(commonSpring_, limits::CommonSpring, true,
+                       [&h](double v) { h.CommonSpring = v; });
     unitLabel_[4] = MakeLabel(k, QStringLiteral("(t/cm)"), 72, 22, "LabelTanni4");
     QPushButton* allK =
         MakeButton(k, "BtnAllSetBane", QStringLiteral("全部材を変更する"), QRect(6, 44, 128, 24),
                    QStringLiteral("入力値をすべて変更します"));
-    QObject::connect(allK, &QPushButton::clicked, core_.Context(),
+    QObject::connect(allK, &QPushButton::clicked, context_.Connections(),
                      [this] { BtnAllSetBaneClick(); });
 }
 
 void CommonPage::BuildIoGroup(QWidget* parent) {
-    kmr::ModelHeader& h = core_.State().Model.Header;
+    kmr::ModelHeader& h = context_.State().Model.Header;
     QGroupBox* g = Group(parent, QStringLiteral("断面２次モーメント"), QRect(6, 36, 252, 150));
     ioDirect_ = new QRadioButton(QStringLiteral("直接入力"), g);
     ioDirect_->setObjectName(QStringLiteral("RadioIo1"));
     ioDirect_->setProperty("Tag", 0);
     ioDirect_->move(8, 20);
     ioDirect_->adjustSize();
-    comm_[3] = new NumberField(g, QStringLiteral("MmComm3"), 12, false, 3);
-    comm_[3]->setGeometry(96, 18, 100, 21);
-    comm_[3]->setToolTip(QStringLiteral("最大値＜1E+10(cm4)"));
-    core_.BindField(comm_[3], limits::CommonIo, true, [&h](double v) { h.CommonIo = v; });
+    commonIo_ = new NumberField(g, QStringLiteral("MmComm3"), 12, false, 3);
+    commonIo_->setGeometry(96, 18, 100, 21);
+    commonIo_->setToolTip(QStringLiteral("最大値＜1E+10(cm4)"));
+    context_.BindField(commonIo_, limits::CommonIo, true, [&h](double v) { h.CommonIo = v; });
     MakeLabel(g, QStringLiteral("(cm4)"), 200, 22);
     ioSize_ = new QRadioButton(QStringLiteral("梁断面サイズ指定"), g);
     ioSize_->setObjectName(QStringLiteral("RadioIo2"));
     ioSize_->setProperty("Tag", 1);
     ioSize_->move(8, 44);
     ioSize_->adjustSize();
-    QObject::connect(ioDirect_, &QRadioButton::clicked, core_.Context(),
+    QObject::connect(ioDirect_, &QRadioButton::clicked, context_.Connections(),
                      [this] { RadioIo1Click(0); });
-    QObject::connect(ioSize_, &QRadioButton::clicked, core_.Context(),
+    QObject::connect(ioSize_, &QRadioButton::clicked, context_.Connections(),
                      [this] { RadioIo1Click(1); });
 
     const auto computed = [this] { ShowComputedIo(false); };
     MakeLabel(g, QStringLiteral("梁幅"), 24, 70);
-    comm_[4] = new NumberField(g, QStringLiteral("MmComm4"), 5, false, 4);
-    comm_[4]->setGeometry(54, 66, 48, 21);
-    core_.BindField(
-        comm_[4], limits::CommonSize, true, [&h](double v) { h.CommonB = v; }, computed);
+    commonB_ = new NumberField(g, QStringLiteral("MmComm4"), 5, false, 4);
+    commonB_->setGeometry(54, 66, 48, 21);
+    context_.BindField(
+        commonB_, limits::CommonSize, true, [&h](double v) { h.CommonB = v; }, computed);
     MakeLabel(g, QStringLiteral("(cm)"), 104, 70);
     MakeLabel(g, QStringLiteral("梁せい"), 134, 70);
-    comm_[5] = new NumberField(g, QStringLiteral("MmComm5"), 5, false, 5);
-    comm_[5]->setGeometry(172, 66, 48, 21);
-    core_.BindField(
-        comm_[5], limits::CommonSize, true, [&h](double v) { h.CommonD = v; }, computed);
+    commonD_ = new NumberField(g, QStringLiteral("MmComm5"), 5, false, 5);
+    commonD_->setGeometry(172, 66, 48, 21);
+    context_.BindField(
+        commonD_, limits::CommonSize, true, [&h](double v) { h.CommonD = v; }, computed);
     MakeLabel(g, QStringLiteral("(cm)"), 222, 70);
-    for (int i : {4, 5}) comm_[i]->setToolTip(QStringLiteral("最大値＜1000(cm)"));
+    for (NumberField* f : {commonB_, commonD_}) f->setToolTip(QStringLiteral("最大値＜1000(cm)"));
 
     MakeLabel(g, QStringLiteral("I o="), 24, 98);
     shape1_ = new QFrame(g);
@@ -201,7 +203,8 @@ void CommonPage::BuildIoGroup(QWidget* parent) {
     QPushButton* all =
         MakeButton(g, "BtnAllSetIo", QStringLiteral("全部材を変更する"), QRect(118, 120, 128, 24),
                    QStringLiteral("入力値をすべて変更します"));
-    QObject::connect(all, &QPushButton::clicked, core_.Context(), [this] { BtnAllSetIoClick(); });
+    QObject::connect(all, &QPushButton::clicked, context_.Connections(),
+                     [this] { BtnAllSetIoClick(); });
 }
 
 void CommonPage::BuildUnitGroups(QWidget* area) {
@@ -217,12 +220,11 @@ void CommonPage::BuildUnitGroups(QWidget* area) {
             r->move(12, 20 + 24 * tag);
             r->adjustSize();
             (kind == 0 ? input_ : output_)[tag] = r;
-            QObject::connect(r, &QRadioButton::clicked, core_.Context(), [this, kind, tag] {
-                kmr::ModelHeader& h = core_.State().Model.Header;
+            QObject::connect(r, &QRadioButton::clicked, context_.Connections(), [this, kind, tag] {
                 if (kind == 1) {
-                    h.OutputUnit = tag;
-                } else if (h.InputUnit != tag) {
-                    core_.InputTanni0Click(tag);
+                    OutputTanni0Click(tag);
+                } else {
+                    InputTanni0Click(tag);
                 }
             });
         }
@@ -230,11 +232,34 @@ void CommonPage::BuildUnitGroups(QWidget* area) {
     QPushButton* b =
         MakeButton(area, "Button1", QStringLiteral("単位 デフォルト設定"), QRect(550, 230, 150, 28),
                    QStringLiteral("新規データ作成時の単位のデフォルトを設定します"));
-    QObject::connect(b, &QPushButton::clicked, core_.Context(), [this] { Button1Click(); });
+    QObject::connect(b, &QPushButton::clicked, context_.Connections(), [this] { Button1Click(); });
+}
+
+void CommonPage::SetCommonLoadUnused(bool unused) {
+    context_.State().IsModified = true;
+    context_.State().Model.Header.CommonLoadOff = unused ? 1 : 0;
+}
+
+// The report's stress-diagram section follows the check box; like the page
+// break, the box is part of the window's state, not of the document.
+void CommonPage::SetDiagramFlag(bool on) {
+    context_.State().DiagramFlag = on;
+}
+
+void CommonPage::SetPageBreakFlag(bool on) {
+    context_.State().PageBreakFlag = on;
+}
+
+void CommonPage::InputTanni0Click(int tag) {
+    context_.Sequences().ChangeInputUnit(tag);
+}
+
+void CommonPage::SetOutputUnit(int unit) {
+    context_.State().Model.Header.OutputUnit = unit;
 }
 
 void CommonPage::ShowUnits() {
-    const kmr::ModelHeader& h = core_.State().Model.Header;
+    const kmr::ModelHeader& h = context_.State().Model.Header;
     for (QRadioButton* r : {input_[0], input_[1], output_[0], output_[1]}) {
         const QSignalBlocker block(r);
         const bool isInput = r == input_[0] || r == input_[1];
@@ -250,7 +275,7 @@ void CommonPage::SetUnitLabels(int inputUnit) {
 }
 
 void CommonPage::ShowIoMode() {
-    const int mode = core_.State().Model.Header.IoInputMode == 1 ? 1 : 0;
+    const int mode = context_.State().Model.Header.IoInputMode == 1 ? 1 : 0;
     {
         const QSignalBlocker b1(ioDirect_), b2(ioSize_);
         (mode == 1 ? ioSize_ : ioDirect_)->setChecked(true);
@@ -258,16 +283,18 @@ void CommonPage::ShowIoMode() {
     ApplyIoMode(mode);
 }
 
-void CommonPage::RadioIo1Click(int mode) {
-    core_.State().IsModified = true;
-    core_.State().Model.Header.IoInputMode = static_cast<std::uint16_t>(mode);
+void CommonPage::ChangeIoInputMode(int mode) {
+    context_.State().IsModified = true;
+    context_.State().Model.Header.IoInputMode = static_cast<std::uint16_t>(mode);
     ApplyIoMode(mode);
 }
 
 void CommonPage::ApplyIoMode(int mode) {
     const QColor face = ButtonFaceColour();
-    comm_[3]->SetInUse(mode == 0, mode == 0 ? QColor(Qt::white) : face);
-    for (int i : {4, 5}) comm_[i]->SetInUse(mode == 1, mode == 1 ? QColor(Qt::white) : face);
+    commonIo_->SetInUse(mode == 0, mode == 0 ? QColor(Qt::white) : face);
+    for (NumberField* f : {commonB_, commonD_}) {
+        f->SetInUse(mode == 1, mode == 1 ? QColor(Qt::white) : face);
+    }
     if (mode == 1) {
         ShowComputedIo(true);
         SetFrameColour(shape1_, Qt::white);
@@ -281,7 +308,7 @@ void CommonPage::ApplyIoMode(int mode) {
 // LabelIo2 shows the computed common Io; red from the limit of the B and D
 // handlers, or from 1E+10 when the beam-size mode is chosen.
 void CommonPage::ShowComputedIo(bool redFromModeLimit) {
-    kmr::ModelHeader& h = core_.State().Model.Header;
+    kmr::ModelHeader& h = context_.State().Model.Header;
     if (!redFromModeLimit) h.CommonIoBD = BeamSizeIo(h.CommonB, h.CommonD);
     const double io = h.CommonIoBD;
     labelIo2_->setText(FixedText(io, 1));
@@ -292,14 +319,18 @@ void CommonPage::ShowComputedIo(bool redFromModeLimit) {
 }
 
 void CommonPage::ShowCommonFields() {
-    const kmr::ModelHeader& h = core_.State().Model.Header;
-    const double values[8] = {0,         h.CommonLoad, h.CommonLoadHeight, h.CommonIo,
-                              h.CommonB, h.CommonD,    h.CommonE,          h.CommonSpring};
-    for (int i = 1; i <= 7; ++i) comm_[i]->ShowValue(values[i]);
+    const kmr::ModelHeader& h = context_.State().Model.Header;
+    commonLoad_->ShowValue(h.CommonLoad);
+    loadHeight_->ShowValue(h.CommonLoadHeight);
+    commonIo_->ShowValue(h.CommonIo);
+    commonB_->ShowValue(h.CommonB);
+    commonD_->ShowValue(h.CommonD);
+    commonE_->ShowValue(h.CommonE);
+    commonSpring_->ShowValue(h.CommonSpring);
 }
 
 void CommonPage::ShowFlags() {
-    WindowState& s = core_.State();
+    WindowState& s = context_.State();
     {
         const QSignalBlocker block(notUsed_);
         notUsed_->setChecked(s.Model.Header.CommonLoadOff == 1);
@@ -314,7 +345,7 @@ void CommonPage::ShowFlags() {
 }
 
 void CommonPage::MarkCommonLoadOverLimit() {
-    comm_[1]->SetRed(true);
+    commonLoad_->SetRed(true);
 }
 
 }  // namespace kmr::ui

@@ -12,12 +12,12 @@ class QWidget;
 
 namespace kmr::ui {
 
-class EditorCore;
+class PageContext;
 class NumberField;
 
 class CommonPage {
   public:
-    CommonPage(EditorCore& core, QWidget* area);
+    CommonPage(PageContext& context, QWidget* area);
 
     // InputTanni i and OutputTanni o checked for the model's systems.
     void ShowUnits();
@@ -32,13 +32,39 @@ class CommonPage {
     void ShowFlags();
     void MarkCommonLoadOverLimit();
 
-    // The all-members buttons, the list button, the default buttons.
-    void BtnAllSetIoClick();
-    void BtnAllSetEClick();
-    void BtnAllSetBaneClick();
-    void BtnYngSelClick();
-    void Button1Click();
-    void Btn_NewPageClick();
+    // The common Io (or the Io of the beam size), B and D given to every
+    // member in use, after the checks and a question.
+    void ApplyCommonIoToAllMembers();
+    // The common E given to every member in use, after a question.
+    void ApplyCommonEToAllMembers();
+    // The common spring constant given to every support in use.
+    void ApplyCommonSpringToAllSupports();
+    // The common E picked from the Young's modulus list.
+    void PickCommonEFromList();
+    // The current unit systems become the defaults of new data.
+    void MakeUnitsTheDefault();
+    // The page-break flag (and the current unit systems) become the
+    // defaults, written to the defaults file.
+    void MakePageBreakFlagTheDefault();
+    void SetCommonLoadUnused(bool unused);
+    void SetPageBreakFlag(bool on);
+    void SetDiagramFlag(bool on);
+    void ChangeIoInputMode(int mode);
+    void SetOutputUnit(int unit);
+
+    // The handlers the controls call, under the controls' names.
+    void BtnAllSetIoClick() { ApplyCommonIoToAllMembers(); }
+    void BtnAllSetEClick() { ApplyCommonEToAllMembers(); }
+    void BtnAllSetBaneClick() { ApplyCommonSpringToAllSupports(); }
+    void BtnYngSelClick() { PickCommonEFromList(); }
+    void Button1Click() { MakeUnitsTheDefault(); }
+    void Btn_NewPageClick() { MakePageBreakFlagTheDefault(); }
+    void CheckBox1Click(bool checked) { SetCommonLoadUnused(checked); }
+    void Chk_NewPageClick(bool checked) { SetPageBreakFlag(checked); }
+    void Chk_DiagramsClick(bool checked) { SetDiagramFlag(checked); }
+    void RadioIo1Click(int tag) { ChangeIoInputMode(tag); }
+    void InputTanni0Click(int tag);
+    void OutputTanni0Click(int tag) { SetOutputUnit(tag); }
 
   private:
     void BuildLoadGroup(QWidget* area);
@@ -47,10 +73,15 @@ class CommonPage {
     void BuildUnitGroups(QWidget* area);
     void BuildPageBreakGroup(QWidget* area);
     void ShowComputedIo(bool redFromModeLimit);
-    void RadioIo1Click(int mode);
 
-    EditorCore& core_;
-    NumberField* comm_[8] = {};  // MmComm1..7
+    PageContext& context_;
+    NumberField* commonLoad_ = nullptr;    // MmComm1, the common distributed load
+    NumberField* loadHeight_ = nullptr;    // MmComm2, its height
+    NumberField* commonIo_ = nullptr;      // MmComm3
+    NumberField* commonB_ = nullptr;       // MmComm4, beam width
+    NumberField* commonD_ = nullptr;       // MmComm5, beam depth
+    NumberField* commonE_ = nullptr;       // MmComm6
+    NumberField* commonSpring_ = nullptr;  // MmComm7
     QCheckBox* notUsed_ = nullptr;
     QRadioButton* ioDirect_ = nullptr;
     QRadioButton* ioSize_ = nullptr;

@@ -1,7 +1,5 @@
 #include "edit/EditorCore.h"
 
-#include <QLabel>
-
 #include "UserDialogs.h"
 #include "WindowState.h"
 #include "calc/Validation.h"
@@ -9,7 +7,6 @@
 #include "edit/DiagramView.h"
 #include "edit/EditRules.h"
 #include "edit/LoadDiagram.h"
-#include "edit/LoadPictures.h"
 #include "edit/LoadSlots.h"
 #include "edit/MemberLoadPage.h"
 #include "edit/MemberPropsPage.h"
@@ -28,86 +25,26 @@ std::size_t Index(int n) {
 
 EditorCore::EditorCore(WindowState& state, UserDialogs& dialogs, QWidget* window,
                        const EditorContainers& c)
-    : state_(state), dialogs_(dialogs), window_(window) {
-    for (int i = 0; i < 8; ++i) {
-        QLabel* image = new QLabel(c.MemberLoads);
-        image->setObjectName(QStringLiteral("ImageSv%1").arg(i));
-        image->setPixmap(LoadTypePicture(i));
-        image->hide();
-        pictures_[Index(i)] = image;
-    }
-    top_ = std::make_unique<TopPanel>(*this, c.Panel1);
-    common_ = std::make_unique<CommonPage>(*this, c.CommonData);
-    memberLoads_ = std::make_unique<MemberLoadPage>(*this, c.MemberLoads);
-    nodeLoads_ = std::make_unique<NodeLoadPage>(*this, c.NodeLoads);
-    props_ = std::make_unique<MemberPropsPage>(*this, c.MemberProps);
+    : state_(state), context_(state, dialogs, window, *this, c.MemberLoads) {
+    top_ = std::make_unique<TopPanel>(context_, c.Panel1);
+    common_ = std::make_unique<CommonPage>(context_, c.CommonData);
+    memberLoads_ = std::make_unique<MemberLoadPage>(context_, c.MemberLoads);
+    nodeLoads_ = std::make_unique<NodeLoadPage>(context_, c.NodeLoads);
+    props_ = std::make_unique<MemberPropsPage>(context_, c.MemberProps);
 }
 
 EditorCore::~EditorCore() = default;
 
-int EditorCore::InputUnit() const {
-    return state_.Model.Header.InputUnit;
-}
-
-DiagramView* EditorCore::Diagram() {
-    return top_->Diagram();
-}
-
-QPixmap EditorCore::LoadPicture(int index) const {
-    return pictures_[Index(index >= 0 && index < 8 ? index : 6)]->pixmap();
+std::unique_ptr<Editor> MakeEditor(WindowState& state, UserDialogs& dialogs, QWidget* window,
+                                   const EditorContainers& containers) {
+    return std::make_unique<EditorCore>(state, dialogs, window, containers);
 }
 
 QString EditorCore::SpanText(int member) const {
     return top_->SpanField(member)->text();
 }
 
-bool EditorCore::Run(const std::function<void()>& body) {
-    return RunShowingErrors(dialogs_, body);
-}
-
-void EditorCore::ShowError(const QString& text) {
-    ShowErrorMessage(dialogs_, text);
-}
-
-bool EditorCore::Validate(kmr::ValidationMode mode) {
-    const kmr::ValidationResult r = kmr::ValidateModel(state_.Model, mode);
-    if (r.commonLoadRed) MarkCommonLoadOverLimit();
-    if (r.Passed()) return true;
-    ShowError(QString::fromStdString(r.message));
-    return false;
-}
-
-void EditorCore::BindField(NumberField* field, const FieldLimit& limit, bool dashIsZero,
-                           std::function<void(double)> store, std::function<void()> after) {
-    field->SetOnChange([this, field, limit, dashIsZero, store, after] {
-        Run([&] {
-            const FieldOutcome out = EvaluateField(field->text(), limit, InputUnit(), dashIsZero);
-            field->SetRed(out.red);
-            if (out.marksChanged) state_.IsModified = true;
-            store(field->ShownValue().value_or(out.value));
-            if (after) after();
-        });
-    });
-    BindShow(field, limit);
-}
-
-void EditorCore::BindShow(NumberField* field, const FieldLimit& limit) {
-    field->SetOnShow(
-        [this, field, limit](double v) { field->SetRed(IsOverLimit(limit, InputUnit(), v)); });
-}
-
-void EditorCore::BindLoadField(NumberField* field, const FieldLimit& limit) {
-    BindShow(field, limit);
-    field->SetOnChange([this, field, limit] {
-        state_.IsModified = true;
-        const QString t = field->text().trimmed();
-        if (t == QLatin1String("-")) return;
-        const std::optional<double> v = t.isEmpty() ? 0.0 : ParseNumber(t);
-        if (v) field->SetRed(IsOverLimit(limit, InputUnit(), *v));
-    });
-}
-
-// --- The seam -------------------------------------------------------------
+// --- The main window's operations -------------------------------------------------------------
 
 void EditorCore::ShowDocument() {
     top_->ShowSpanCount();
@@ -191,18 +128,18 @@ void EditorCore::DrawLoadDiagram() {
     ApplyVisibility(m.Header.SpanCount);
 }
 
-void EditorCore::PageChanged(int index) {
+void EditorCore::SwitchToPage(int page) {
     ModifiedGuard keep(state_);
-    state_.ActivePage = index;
+    state_.ActivePage = page;
     EraseCurrentLoads();
     GatherAll();
-    if (index == 1) {
+    if (page == kMemberLoadPage) {
         memberLoads_->SelectTab(state_.CurrentMember);
         memberLoads_->ShowMemberLoads(state_.CurrentMember);
-    } else if (index == 2) {
+    } else if (page == kNodeLoadPage) {
         nodeLoads_->SelectTab(state_.CurrentSupport);
         nodeLoads_->ShowNodeLoads(state_.CurrentSupport);
-    } else if (index == 3) {
+    } else if (page == kMemberPropsPage) {
         for (int n = 1; n <= kmr::UsedSpanCount(state_.Model); ++n) {
             props_->ShowMemberProperties(n);
         }
@@ -215,10 +152,10 @@ void EditorCore::MarkCommonLoadOverLimit() {
     common_->MarkCommonLoadOverLimit();
 }
 
-// --- Sequences of the controls ----------------------------------------------
+// --- The sequences the pages ask for ----------------------------------------------
 
-void EditorCore::ComboBox1Change(int count) {
-    if (!Run([this] { GatherAll(); })) {
+void EditorCore::ChangeSpanCount(int count) {
+    if (!context_.Run([this] { GatherAll(); })) {
         top_->ShowSpanCount();  // the box back at the model's count
         return;
     }
@@ -238,7 +175,7 @@ void EditorCore::ComboBox1Change(int count) {
     DrawLoadDiagram();
 }
 
-void EditorCore::ComboSiten1Change(int n, int condition) {
+void EditorCore::ChangeSupportCondition(int n, int condition) {
     state_.IsModified = true;
     kmr::BeamModel& m = state_.Model;
     m.Supports[Index(n)].Condition = condition;
@@ -251,7 +188,8 @@ void EditorCore::ComboSiten1Change(int n, int condition) {
     DrawLoadDiagram();
 }
 
-void EditorCore::InputTanni0Click(int unit) {
+void EditorCore::ChangeInputUnit(int unit) {
+    if (state_.Model.Header.InputUnit == unit) return;
     state_.Model.Header.InputUnit = unit;
     Relabel(unit);
     RefreshCommonControls();
@@ -260,7 +198,7 @@ void EditorCore::InputTanni0Click(int unit) {
 
 void EditorCore::RefreshCommonControls() {
     common_->ShowUnits();
-    Relabel(InputUnit());
+    Relabel(context_.InputUnit());
     top_->ShowSpanCount();
     ShowSpansAndSupports();
     common_->ShowIoMode();
@@ -272,29 +210,25 @@ void EditorCore::ShowSupport(int n) {
     top_->ShowSupport(n);
 }
 
-void EditorCore::ShowMemberProperties(int n) {
-    props_->ShowMemberProperties(n);
-}
-
-void EditorCore::TabGirLoadChange(int index) {
+void EditorCore::ChangeCurrentMember(int member) {
     ModifiedGuard keep(state_);
-    if (!Run([this] { GatherMemberLoads(); })) {
+    if (!context_.Run([this] { GatherMemberLoads(); })) {
         memberLoads_->SelectTab(state_.CurrentMember);  // stays on the member it could not leave
         return;
     }
-    state_.CurrentMember = index + 1;
+    state_.CurrentMember = member;
     memberLoads_->SelectTab(state_.CurrentMember);
     DrawLoadDiagram();
     memberLoads_->ShowMemberLoads(state_.CurrentMember);
 }
 
-void EditorCore::TabNodeLoadChange(int index) {
+void EditorCore::ChangeCurrentSupport(int support) {
     ModifiedGuard keep(state_);
-    if (!Run([this] { GatherNodeLoads(); })) {
+    if (!context_.Run([this] { GatherNodeLoads(); })) {
         nodeLoads_->SelectTab(state_.CurrentSupport);
         return;
     }
-    state_.CurrentSupport = index + 1;
+    state_.CurrentSupport = support;
     nodeLoads_->SelectTab(state_.CurrentSupport);
     DrawLoadDiagram();
     nodeLoads_->ShowNodeLoads(state_.CurrentSupport);
@@ -302,7 +236,7 @@ void EditorCore::TabNodeLoadChange(int index) {
 
 void EditorCore::GatherAndRedraw() {
     ModifiedGuard keep(state_);
-    Run([this] {
+    context_.Run([this] {
         GatherCurrentLoads();
         DrawLoadDiagram();
     });

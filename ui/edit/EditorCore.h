@@ -1,117 +1,76 @@
-// The input controls of the main window behind the Editor seam: the top
+// The input controls of the main window behind the Editor interface: the top
 // panel over the load diagram, the common-data page with the unit groups, the
 // member-load and node-load pages and the per-member page. The core runs the
 // sequences that span several of them (span count, support condition, input
-// unit, page and tab changes, gathering, redrawing).
+// unit, page and tab changes, gathering, redrawing); the pages reach it only
+// through their PageContext.
 #pragma once
 
-#include <QObject>
-#include <QPixmap>
 #include <QString>
 #include <array>
-#include <functional>
 #include <memory>
 
 #include "Editor.h"
-#include "calc/Validation.h"
-#include "edit/FieldText.h"
+#include "edit/PageContext.h"
 #include "model/Model.h"
 
-class QLabel;
 class QWidget;
 
 namespace kmr::ui {
 
 struct WindowState;
 class UserDialogs;
-class NumberField;
 class TopPanel;
 class CommonPage;
 class MemberPropsPage;
 class MemberLoadPage;
 class NodeLoadPage;
-class DiagramView;
 
-class EditorCore {
+class EditorCore final : public Editor, private EditSequences {
   public:
     EditorCore(WindowState& state, UserDialogs& dialogs, QWidget* window,
                const EditorContainers& containers);
-    ~EditorCore();
+    ~EditorCore() override;
     EditorCore(const EditorCore&) = delete;
     EditorCore& operator=(const EditorCore&) = delete;
 
-    // The operations of the seam (Editor.h).
-    void ShowDocument();
-    void GatherAll();
-    void GatherCurrentLoads();
-    void ShowSpansAndSupports();
-    void ShowAllMemberProperties();
-    void DrawLoadDiagram();
-    void PageChanged(int index);
-    void MarkCommonLoadOverLimit();
-
-    // Shared with the pages.
-    WindowState& State() { return state_; }
-    UserDialogs& Dialogs() { return dialogs_; }
-    QWidget* Window() { return window_; }
-    int InputUnit() const;
-    // Runs a handler body; an error it throws is shown in an error box.
-    bool Run(const std::function<void()>& body);
-    void ShowError(const QString& text);
-    // Validation in a mode; its message is shown; true when it passed.
-    bool Validate(kmr::ValidationMode mode);
-
-    // A numeric field that edits one model value: on every change the text
-    // is read, the field coloured by its limit, the document marked changed
-    // when the field is black, and the value stored; `after` runs last.
-    // Showing a model value only colours the field (BindShow).
-    void BindField(NumberField* field, const FieldLimit& limit, bool dashIsZero,
-                   std::function<void(double)> store, std::function<void()> after = {});
-    // A load field: marks the document changed and colours it; the value
-    // reaches the model when the slots are gathered.
-    void BindLoadField(NumberField* field, const FieldLimit& limit);
-    // Showing a model value in a field only colours it by its limit.
-    void BindShow(NumberField* field, const FieldLimit& limit);
-
-    // The sequences of the controls.
-    void ComboBox1Change(int count);
-    void ComboSiten1Change(int n, int condition);
-    void InputTanni0Click(int unit);
-    void RefreshCommonControls();
-    void ShowSupport(int n);
-    void ShowMemberProperties(int n);
-    void TabGirLoadChange(int index);
-    void TabNodeLoadChange(int index);
-    // After a member-load type change or the full-span button: the current
-    // slots gathered and the diagram redrawn, the changed flag kept.
-    void GatherAndRedraw();
-
-    DiagramView* Diagram();
-    // The context of every connection of the controls: they end with the core.
-    QObject* Context() { return &context_; }
-    // The stock picture of a load type, held by the hidden images ImageSv0..7
-    // (member loads 0..6, node loads 7).
-    QPixmap LoadPicture(int index) const;
-    // The text of the span-length field of a member.
-    QString SpanText(int member) const;
+    // Editor
+    void ShowDocument() override;
+    void GatherAll() override;
+    void GatherCurrentLoads() override;
+    void ShowSpansAndSupports() override;
+    void ShowAllMemberProperties() override;
+    void DrawLoadDiagram() override;
+    void SwitchToPage(int page) override;
+    void MarkCommonLoadOverLimit() override;
 
   private:
+    // EditSequences, for the pages
+    void ChangeSpanCount(int count) override;
+    void ChangeSupportCondition(int n, int condition) override;
+    void ChangeInputUnit(int unit) override;
+    void ChangeCurrentMember(int member) override;
+    void ChangeCurrentSupport(int support) override;
+    void GatherAndRedraw() override;
+    void ShowSupport(int n) override;
+    QString SpanText(int member) const override;
+
     // The current member's or support's load slots read over their stored
     // values (ReadMemberSlots, ReadNodeSlots).
     std::array<kmr::MemberLoad, kmr::kLoadSlots> ReadMemberLoads() const;
     std::array<kmr::NodeLoad, kmr::kLoadSlots> ReadNodeLoads() const;
     void GatherMemberLoads();
     void GatherNodeLoads();
+    void RefreshCommonControls();
     void Relabel(int unit);
     void RebuildTabs();
     void ApplyVisibility(int spanCount);
     void EraseCurrentLoads();
 
-    QObject context_;
     WindowState& state_;
-    UserDialogs& dialogs_;
-    QWidget* window_;
-    std::array<QLabel*, 8> pictures_{};
+    // Made before the pages and gone after them: the connections of their
+    // controls end with it.
+    PageContext context_;
     std::unique_ptr<TopPanel> top_;
     std::unique_ptr<CommonPage> common_;
     std::unique_ptr<MemberPropsPage> props_;

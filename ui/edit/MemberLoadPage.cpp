@@ -9,8 +9,8 @@
 #include "WindowState.h"
 #include "dialogs/Dialogs.h"
 #include "edit/EditRules.h"
-#include "edit/EditorCore.h"
 #include "edit/NumberField.h"
+#include "edit/PageContext.h"
 
 namespace kmr::ui {
 namespace {
@@ -19,10 +19,9 @@ const char* const kFieldLabels[5] = {"荷重 WP", "距離 Ｌ", "長さ Ｌ1", "
 
 }  // namespace
 
-MemberLoadPage::MemberLoadPage(EditorCore& core, QWidget* area)
-    : core_(core),
-      tabs_(area, QStringLiteral("TabGirLoad"), QStringLiteral("Label54"), core.Context(),
-            [&core](int index) { core.TabGirLoadChange(index); }) {
+MemberLoadPage::MemberLoadPage(PageContext& context, QWidget* area)
+    : LoadSlotPage(context, area, QStringLiteral("TabGirLoad"), QStringLiteral("Label54"), 1,
+                   [this](int index) { TabGirLoadChange(index); }) {
     MakeLabel(area, QStringLiteral("単位： 分布荷重Ｗ：[(t/m2)(kN/m2)]   集中Ｐ：[(t)(kN)]"), 90,
               32);
     MakeLabel(area, QStringLiteral("長さL･高さH:[m]"), 560, 32);
@@ -33,14 +32,14 @@ void MemberLoadPage::BuildSlot(QWidget* area, int j) {
     Slot& s = slots_[static_cast<std::size_t>(j)];
     s.box = MakeSlotBox(area, QStringLiteral("部材荷重"), QStringLiteral("GroupGirLd"), j, 248);
     s.type = MakeSlotTypeBox(s.box, QStringLiteral("ComboGirLdTp"), j, MemberLoadTypeItems(),
-                             kmr::kLoadNone, core_.Context(),
+                             kmr::kLoadNone, context_.Connections(),
                              [this, j](int index) { ComboGirLdTp1Change(j, index); });
     s.fullSpan = new QPushButton(QStringLiteral("全ｽﾊﾟﾝ"), s.box);
     s.fullSpan->setObjectName(QStringLiteral("Btn%1").arg(j));
     s.fullSpan->setProperty("Tag", j);
     s.fullSpan->setToolTip(QStringLiteral("全スパン分布荷重データを設定します"));
     s.fullSpan->setGeometry(78, 18, 46, 22);
-    QObject::connect(s.fullSpan, &QPushButton::clicked, core_.Context(),
+    QObject::connect(s.fullSpan, &QPushButton::clicked, context_.Connections(),
                      [this, j] { Btn1Click(j); });
     for (int k = 1; k <= 5; ++k) {
         const std::size_t i = static_cast<std::size_t>(k - 1);
@@ -50,27 +49,15 @@ void MemberLoadPage::BuildSlot(QWidget* area, int j) {
         f->setGeometry(60, 48 + 24 * (k - 1), 64, 21);
         f->setToolTip(k == 1 ? QStringLiteral("値＜｜1000(t/cm2) or 10000(kN/cm2)｜")
                              : QStringLiteral("最大値＜100(m)"));
-        core_.BindLoadField(f, k == 1 ? limits::LoadValue : limits::LoadLength);
+        context_.BindLoadField(f, k == 1 ? limits::LoadValue : limits::LoadLength);
         s.fields[i] = f;
     }
     s.picture = MakeSlotPicture(s.box, QStringLiteral("ImageGirLd"), j, 172);
     ApplyMemberLoadType(j);
 }
 
-void MemberLoadPage::BuildLoadTabs(int spanCount) {
-    tabs_.Build(1, spanCount);
-}
-
-void MemberLoadPage::SelectTab(int member) {
-    tabs_.Select(member);
-}
-
-QString MemberLoadPage::TabText(int index) const {
-    return tabs_.Text(index);
-}
-
 void MemberLoadPage::ShowMemberLoads(int m) {
-    const kmr::MemberRecord& r = core_.State().Model.Members[static_cast<std::size_t>(m)];
+    const kmr::MemberRecord& r = context_.State().Model.Members[static_cast<std::size_t>(m)];
     for (int j = 1; j <= kmr::kLoadSlots; ++j) {
         const Slot& s = slots_[static_cast<std::size_t>(j)];
         const kmr::MemberLoad& l = r.Loads[static_cast<std::size_t>(j - 1)];
@@ -93,7 +80,7 @@ void MemberLoadPage::ApplyMemberLoadType(int slot) {
     }
     s.fullSpan->setEnabled(use.fullSpan);
     const int picture = MemberLoadPicture(type);
-    ShowSlotPicture(s.picture, core_.LoadPicture(picture), picture);
+    ShowPicture(s.picture, picture);
 }
 
 std::array<MemberSlotTexts, kmr::kLoadSlots> MemberLoadPage::Texts() const {
@@ -110,31 +97,35 @@ std::array<MemberSlotTexts, kmr::kLoadSlots> MemberLoadPage::Texts() const {
     return texts;
 }
 
-void MemberLoadPage::ComboGirLdTp1Change(int slot, int type) {
-    WindowState& st = core_.State();
-    const kmr::MemberRecord& r = st.Model.Members[static_cast<std::size_t>(st.CurrentMember)];
-    if (type != r.Loads[static_cast<std::size_t>(slot - 1)].LoadType) st.IsModified = true;
-    ApplyMemberLoadType(slot);
-    core_.GatherAndRedraw();
+void MemberLoadPage::TabGirLoadChange(int index) {
+    context_.Sequences().ChangeCurrentMember(index + 1);
 }
 
-void MemberLoadPage::Btn1Click(int slot) {
+void MemberLoadPage::ChangeMemberLoadType(int slot, int type) {
+    const WindowState& st = context_.State();
+    const kmr::MemberRecord& r = st.Model.Members[static_cast<std::size_t>(st.CurrentMember)];
+    NoteTypeChosen(type, r.Loads[static_cast<std::size_t>(slot - 1)].LoadType);
+    ApplyMemberLoadType(slot);
+    context_.Sequences().GatherAndRedraw();
+}
+
+void MemberLoadPage::FillSlotOverWholeSpan(int slot) {
     const Slot& s = slots_[static_cast<std::size_t>(slot)];
     const int type = s.type->currentIndex();
-    const int member = core_.State().CurrentMember;
-    const QString spanText = core_.SpanText(member);
+    const int member = context_.State().CurrentMember;
+    const QString spanText = context_.Sequences().SpanText(member);
     double span = 0;
-    if (!core_.Run([&] { span = ReadFieldNumber(spanText); })) return;
+    if (!context_.Run([&] { span = ReadFieldNumber(spanText); })) return;
     switch (FullSpanActionFor(type, span)) {
         case FullSpanAction::Nothing:
             return;
         case FullSpanAction::NoSpanLength:
-            core_.Dialogs().Message(MsgKind::Information, msg::NoSpanLength(member),
-                                    int(Button::OK));
+            context_.Dialogs().Message(MsgKind::Information, msg::NoSpanLength(member),
+                                       int(Button::OK));
             return;
         case FullSpanAction::AskLengths:
-            if (core_.Dialogs().Message(MsgKind::Confirmation, msg::FullSpanQuestion(),
-                                        Button::Yes | Button::Cancel) != Button::Yes) {
+            if (context_.Dialogs().Message(MsgKind::Confirmation, msg::FullSpanQuestion(),
+                                           Button::Yes | Button::Cancel) != Button::Yes) {
                 return;
             }
             s.fields[1]->Write(0);
@@ -145,19 +136,19 @@ void MemberLoadPage::Btn1Click(int slot) {
             WriteSlabFields(slot, spanText);
             break;
     }
-    core_.GatherAndRedraw();
+    context_.Sequences().GatherAndRedraw();
 }
 
 void MemberLoadPage::WriteSlabFields(int slot, const QString& spanText) {
     const Slot& s = slots_[static_cast<std::size_t>(slot)];
-    QWidget* window = core_.Window();
+    QWidget* window = context_.Window();
     const QRect frame = window->frameGeometry();
     const QGroupBox* first = slots_[1].box;
     const int groupLeft = first->mapToGlobal(QPoint(0, 0)).x() - frame.left();
     const QPoint topLeft =
         SlabDialogTopLeft(frame, groupLeft, first->width(), slot, QSize(217, 210));
-    const std::optional<SlabFieldTexts> texts =
-        AskSlabLoad(window, core_.Dialogs(), s.type->currentIndex(), spanText.trimmed(), topLeft);
+    const std::optional<SlabFieldTexts> texts = AskSlabLoad(
+        window, context_.Dialogs(), s.type->currentIndex(), spanText.trimmed(), topLeft);
     if (!texts) return;
     s.fields[1]->Show(texts->L);
     s.fields[2]->Show(texts->L1);

@@ -6,8 +6,8 @@
 
 #include <array>
 
+#include "edit/LoadSlotPage.h"
 #include "edit/LoadSlots.h"
-#include "edit/PageParts.h"
 
 class QComboBox;
 class QGroupBox;
@@ -17,18 +17,14 @@ class QWidget;
 
 namespace kmr::ui {
 
-class EditorCore;
+class PageContext;
 class NumberField;
 
-class MemberLoadPage {
+class MemberLoadPage : public LoadSlotPage {
   public:
-    MemberLoadPage(EditorCore& core, QWidget* area);
+    // The page built in area; its tabs are "部材[1]".."部材[n]".
+    MemberLoadPage(PageContext& context, QWidget* area);
 
-    // BuildLoadTabs(1): "部材[1]".."部材[n]".
-    void BuildLoadTabs(int spanCount);
-    // Tab member − 1 selected (without its handler) and Label54 set.
-    void SelectTab(int member);
-    QString TabText(int index) const;
     // The five slots of member m into the controls.
     void ShowMemberLoads(int m);
     // Picture and fields in use from the type box's current index.
@@ -36,8 +32,17 @@ class MemberLoadPage {
     // The controls' texts for the gather.
     std::array<MemberSlotTexts, kmr::kLoadSlots> Texts() const;
 
-    void ComboGirLdTp1Change(int slot, int type);
-    void Btn1Click(int slot);
+    // A load type chosen in slot 1..5: its fields and picture, the slots
+    // gathered and the diagram redrawn.
+    void ChangeMemberLoadType(int slot, int type);
+    // "全ｽﾊﾟﾝ": the slot's load set over the whole span of the current
+    // member (lengths asked for, or the slab-load dialog).
+    void FillSlotOverWholeSpan(int slot);
+
+    // The handlers the controls call, under the controls' names.
+    void TabGirLoadChange(int index);
+    void ComboGirLdTp1Change(int slot, int type) { ChangeMemberLoadType(slot, type); }
+    void Btn1Click(int slot) { FillSlotOverWholeSpan(slot); }
 
   private:
     struct Slot {
@@ -51,8 +56,6 @@ class MemberLoadPage {
     void BuildSlot(QWidget* area, int j);
     void WriteSlabFields(int slot, const QString& spanText);
 
-    EditorCore& core_;
-    LoadTabRow tabs_;
     std::array<Slot, 6> slots_{};  // 1..5
 };
 

@@ -11,22 +11,27 @@ class QWidget;
 
 namespace kmr::ui {
 
-class EditorCore;
+class PageContext;
 class NumberField;
 
 class MemberPropsPage {
   public:
-    MemberPropsPage(EditorCore& core, QWidget* area);
+    MemberPropsPage(PageContext& context, QWidget* area);
 
     // Io, B, D, E of member n written into its fields.
     void ShowMemberProperties(int n);
     void ApplyVisibility(int spanCount);
     void SetUnitLabels(int inputUnit);
 
-    // CalSeinoBtn n: Io = B·D³/12 into MmGirIo n.
-    void CalSeinoBtn1Click(int n);
-    // The "E ﾘｽﾄ" button of member n.
-    void BtnYngSelClick(int n);
+    // Io = B·D³/12 of member n into MmGirIo n (asked first when it holds
+    // a value).
+    void ComputeIoFromBeamSize(int n);
+    // E of member n picked from the Young's modulus list.
+    void PickMemberEFromList(int n);
+
+    // The handlers the buttons of member n call, under the buttons' names.
+    void CalSeinoBtn1Click(int n) { ComputeIoFromBeamSize(n); }
+    void BtnYngSelClick(int n) { PickMemberEFromList(n); }
 
   private:
     struct Fields {
@@ -39,7 +44,7 @@ class MemberPropsPage {
     };
     void Build(QWidget* area, int n);
 
-    EditorCore& core_;
+    PageContext& context_;
     std::array<Fields, 11> members_{};  // 1..10
 };
 

@@ -5,15 +5,14 @@
 #include <QLabel>
 
 #include "WindowState.h"
-#include "edit/EditorCore.h"
 #include "edit/NumberField.h"
+#include "edit/PageContext.h"
 
 namespace kmr::ui {
 
-NodeLoadPage::NodeLoadPage(EditorCore& core, QWidget* area)
-    : core_(core),
-      tabs_(area, QStringLiteral("TabNodeLoad"), QStringLiteral("Label55"), core.Context(),
-            [&core](int index) { core.TabNodeLoadChange(index); }) {
+NodeLoadPage::NodeLoadPage(PageContext& context, QWidget* area)
+    : LoadSlotPage(context, area, QStringLiteral("TabNodeLoad"), QStringLiteral("Label55"), 2,
+                   [this](int index) { TabNodeLoadChange(index); }) {
     MakeLabel(area,
               QStringLiteral(
                   "単位： 集中Ｐ：[(t)(kN)]    曲げモーメントＭ(時計回りが正)：[(t/m2)(kN/m2)]"),
@@ -25,33 +24,22 @@ void NodeLoadPage::BuildSlot(QWidget* area, int j) {
     Slot& s = slots_[static_cast<std::size_t>(j)];
     QGroupBox* box =
         MakeSlotBox(area, QStringLiteral("節点荷重"), QStringLiteral("GroupNdLd"), j, 180);
-    s.type =
-        MakeSlotTypeBox(box, QStringLiteral("ComboNdLdTp"), j, NodeLoadTypeItems(), kmr::kNodeNone,
-                        core_.Context(), [this, j](int index) { ComboNdLdTp1Change(j, index); });
+    s.type = MakeSlotTypeBox(box, QStringLiteral("ComboNdLdTp"), j, NodeLoadTypeItems(),
+                             kmr::kNodeNone, context_.Connections(),
+                             [this, j](int index) { ComboNdLdTp1Change(j, index); });
     s.label = MakeLabel(box, QStringLiteral("荷重 PM"), 6, 52);
     s.label->setObjectName(QStringLiteral("Label100%1").arg(j));
     s.value = new NumberField(box, QStringLiteral("MmNd%1").arg(j), j == 1 ? 7 : 5, true, j);
     s.value->setGeometry(60, 48, 64, 21);
     s.value->setToolTip(QStringLiteral("値＜｜1000(t/cm2) or 10000(kN/cm2)｜"));
-    core_.BindLoadField(s.value, limits::LoadValue);
+    context_.BindLoadField(s.value, limits::LoadValue);
     s.picture = MakeSlotPicture(box, QStringLiteral("ImageNdLd"), j, 100);
     ApplyNodeLoadType(j);
 }
 
-void NodeLoadPage::BuildLoadTabs(int spanCount) {
-    tabs_.Build(2, spanCount);
-}
-
-void NodeLoadPage::SelectTab(int support) {
-    tabs_.Select(support);
-}
-
-QString NodeLoadPage::TabText(int index) const {
-    return tabs_.Text(index);
-}
-
 void NodeLoadPage::ShowNodeLoads(int support) {
-    const kmr::SupportRecord& r = core_.State().Model.Supports[static_cast<std::size_t>(support)];
+    const kmr::SupportRecord& r =
+        context_.State().Model.Supports[static_cast<std::size_t>(support)];
     for (int j = 1; j <= kmr::kLoadSlots; ++j) {
         const Slot& s = slots_[static_cast<std::size_t>(j)];
         const kmr::NodeLoad& l = r.NodeLoads[static_cast<std::size_t>(j - 1)];
@@ -68,7 +56,7 @@ void NodeLoadPage::ApplyNodeLoadType(int slot) {
     s.value->SetInUse(inUse, inUse ? QColor(Qt::white) : ButtonFaceColour());
     s.label->setEnabled(inUse);
     const int picture = inUse ? 7 : 6;
-    ShowSlotPicture(s.picture, core_.LoadPicture(picture), picture);
+    ShowPicture(s.picture, picture);
 }
 
 std::array<NodeSlotTexts, kmr::kLoadSlots> NodeLoadPage::Texts() const {
@@ -81,10 +69,14 @@ std::array<NodeSlotTexts, kmr::kLoadSlots> NodeLoadPage::Texts() const {
     return texts;
 }
 
-void NodeLoadPage::ComboNdLdTp1Change(int slot, int type) {
-    WindowState& st = core_.State();
+void NodeLoadPage::TabNodeLoadChange(int index) {
+    context_.Sequences().ChangeCurrentSupport(index + 1);
+}
+
+void NodeLoadPage::ChangeNodeLoadType(int slot, int type) {
+    const WindowState& st = context_.State();
     const kmr::SupportRecord& r = st.Model.Supports[static_cast<std::size_t>(st.CurrentSupport)];
-    if (type != r.NodeLoads[static_cast<std::size_t>(slot - 1)].LoadType) st.IsModified = true;
+    NoteTypeChosen(type, r.NodeLoads[static_cast<std::size_t>(slot - 1)].LoadType);
     ApplyNodeLoadType(slot);
 }
 

@@ -6,8 +6,8 @@
 
 #include <array>
 
+#include "edit/LoadSlotPage.h"
 #include "edit/LoadSlots.h"
-#include "edit/PageParts.h"
 
 class QComboBox;
 class QLabel;
@@ -15,22 +15,24 @@ class QWidget;
 
 namespace kmr::ui {
 
-class EditorCore;
+class PageContext;
 class NumberField;
 
-class NodeLoadPage {
+class NodeLoadPage : public LoadSlotPage {
   public:
-    NodeLoadPage(EditorCore& core, QWidget* area);
+    // The page built in area; its tabs are "支点[A]".."支点[n+1]".
+    NodeLoadPage(PageContext& context, QWidget* area);
 
-    // BuildLoadTabs(2): "支点[A]".."支点[n+1]".
-    void BuildLoadTabs(int spanCount);
-    void SelectTab(int support);
-    QString TabText(int index) const;
     void ShowNodeLoads(int s);
     void ApplyNodeLoadType(int slot);
     std::array<NodeSlotTexts, kmr::kLoadSlots> Texts() const;
 
-    void ComboNdLdTp1Change(int slot, int type);
+    // A load type chosen in slot 1..5: its field and picture.
+    void ChangeNodeLoadType(int slot, int type);
+
+    // The handlers the controls call, under the controls' names.
+    void TabNodeLoadChange(int index);
+    void ComboNdLdTp1Change(int slot, int type) { ChangeNodeLoadType(slot, type); }
 
   private:
     struct Slot {
@@ -41,8 +43,6 @@ class NodeLoadPage {
     };
     void BuildSlot(QWidget* area, int j);
 
-    EditorCore& core_;
-    LoadTabRow tabs_;
     std::array<Slot, 6> slots_{};  // 1..5
 };
 

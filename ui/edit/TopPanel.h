@@ -13,13 +13,13 @@ class QWidget;
 
 namespace kmr::ui {
 
-class EditorCore;
+class PageContext;
 class NumberField;
 class DiagramView;
 
 class TopPanel {
   public:
-    TopPanel(EditorCore& core, QWidget* panel);
+    TopPanel(PageContext& context, QWidget* panel);
 
     DiagramView* Diagram() const { return diagram_; }
 
@@ -41,10 +41,14 @@ class TopPanel {
     int Condition(int n) const;
     NumberField* SpanField(int n) const { return span_[static_cast<std::size_t>(n)]; }
 
+    // The handlers the boxes call, under the boxes' names.
+    void ComboBox1Change(int index);
+    void ComboSiten1Change(int n, int index);
+
   private:
     void BuildFields(QWidget* panel);
 
-    EditorCore& core_;
+    PageContext& context_;
     DiagramView* diagram_ = nullptr;
     QComboBox* spanCount_ = nullptr;
     QLabel* unitLabel_ = nullptr;
