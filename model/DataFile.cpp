@@ -97,7 +97,7 @@ void CheckMemberFinite(const MemberRecord& m, int number, const std::string& fil
 }
 
 void CheckSupportFinite(const SupportRecord& s, int number, const std::string& fileName) {
-    const std::string who = "支点 " + std::string(1, static_cast<char>(64 + number)) + " の";
+    const std::string who = "支点 " + std::string(1, SupportLetter(number)) + " の";
     for (int j = 0; j < kLoadSlots; ++j) {
         RequireFinite(s.NodeLoads[j].Value, who + "節点荷重 " + std::to_string(j + 1), fileName);
     }

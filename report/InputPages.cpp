@@ -4,7 +4,7 @@
 #include <cmath>
 #include <vector>
 
-#include "calc/Validation.h"
+#include "model/Model.h"
 #include "report/LoadDiagram.h"
 #include "report/Primitives.h"
 #include "report/ReportWords.h"
@@ -43,7 +43,8 @@ void Line(TplPrev& doc, const ReportState& state, const QString& text, float y) 
 std::vector<int> MemberSlotsInUse(const MemberRecord& member) {
     std::vector<int> inUse;
     for (int j = 1; j <= kLoadSlots; ++j) {
-        if (MemberLoadInUse(member.Loads[static_cast<std::size_t>(j - 1)])) inUse.push_back(j);
+        if (IsMemberLoadCode(member.Loads[static_cast<std::size_t>(j - 1)].LoadType))
+            inUse.push_back(j);
     }
     return inUse;
 }
@@ -113,7 +114,7 @@ SupportGroup MakeGroup(const BeamModel& model, int first, int supportCount) {
         for (int s = g.first; s <= g.last; ++s) {
             const auto& slot = model.Supports[static_cast<std::size_t>(s)]
                                    .NodeLoads[static_cast<std::size_t>(r - 1)];
-            if (NodeLoadInUse(slot)) {
+            if (IsNodeLoadCode(slot.LoadType)) {
                 g.rows.push_back(r);
                 break;
             }
@@ -147,7 +148,7 @@ TableGrid NodeLoadGrid(const BeamModel& model, const SupportGroup& g, double f) 
             const int k = s - g.first + 1;
             const NodeLoad& load = model.Supports[static_cast<std::size_t>(s)]
                                        .NodeLoads[static_cast<std::size_t>(r - 1)];
-            const bool used = NodeLoadInUse(load);
+            const bool used = IsNodeLoadCode(load.LoadType);
             grid.Set(2 * k - 1, row, used ? NodeLoadWord(load.LoadType) : kNone, 1);
             grid.Set(2 * k, row, used ? ByMagnitude(load.Value * f) : kNone, 1);
         }

@@ -1,6 +1,6 @@
 #include "report/ResultTables.h"
 
-#include "calc/Validation.h"
+#include "model/Model.h"
 #include "report/LoadDiagram.h"
 #include "report/Primitives.h"
 #include "report/ReportWords.h"
@@ -108,7 +108,7 @@ float ConditionRow(TplPrev& doc, const BeamModel& model, int first, int n, const
     grid.Set(0, 0, QStringLiteral(" 支持条件| ﾊﾞﾈ定数(") + u + QStringLiteral("/cm)"));
     for (const auto& [s, col] : GroupSupports(first, n)) {
         const SupportRecord& support = model.Supports[static_cast<std::size_t>(s)];
-        QString text = SupportConditionWord(support.Condition);
+        QString text = QString::fromUtf8(SupportConditionWord(support.Condition));
         if (support.Condition == kSupportSpring) {
             text += QLatin1Char('|') + Fixed(support.SpringConstant * state.UnitFactor, 3);
         }

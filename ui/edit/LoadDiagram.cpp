@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "calc/Validation.h"
+#include "model/Model.h"
 
 namespace kmr::ui {
 namespace {
@@ -224,7 +224,7 @@ void DrawSupport(ScreenSink& sink, const DiagramInput& in, int n, bool symbolOnl
     }
     if (symbolOnly) return;
     const bool current = n == in.currentSupport;
-    DrawText(sink, QString(QChar(64 + n)), 10, kBlue, current ? kWhite : kBlue,
+    DrawText(sink, QString(QLatin1Char(kmr::SupportLetter(n))), 10, kBlue, current ? kWhite : kBlue,
              current ? sbSolid : sbClear, current, 2, 0, (x + 0.15) * f.s, (yb + 0.2) * f.s);
 }
 
