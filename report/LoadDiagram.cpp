@@ -77,8 +77,8 @@ void DrawMember(const Diagram& d, const BeamModel& model, int i, bool last) {
     d.Circle(xa, yE - 0.05f, 0.03f, 1, bsSolid);
     d.Circle(xb, yE - 0.05f, 0.03f, 1, bsSolid);
     const double span = model.Members[static_cast<std::size_t>(i)].SpanLength;
-    DrawText(d.doc, Fixed(span, 3), (xa + xb) / 2 * d.S, (yE - 0.08f) * d.S, 2, 3, kTitleFontSize,
-             fkPGothic);
+    DrawText(d.doc, Fixed(span, 3), (xa + xb) / 2 * d.S, (yE - 0.08f) * d.S, TextAlign::Center,
+             TextAlign::Bottom, kTitleFontSize, fkPGothic);
     if (last) d.Line(xb, yD, xb, yE, 1);
 }
 
@@ -134,7 +134,7 @@ void DrawSupport(const Diagram& d, int condition, int s, int supportCount) {
             break;
     }
     DrawText(d.doc, QString(QLatin1Char(SupportLetter(s))), xs * d.S, (d.yB + d.Hb + 0.85f) * d.S,
-             2, 3, kTitleFontSize, fkGothic);
+             TextAlign::Center, TextAlign::Bottom, kTitleFontSize, fkGothic);
 }
 
 // Whether a member-load slot draws nothing, by its extent and intensity.
