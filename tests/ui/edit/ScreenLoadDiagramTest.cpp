@@ -9,8 +9,8 @@
 #include <QPainter>
 #include <algorithm>
 
-#include "edit/LoadDiagram.h"
 #include "edit/ScreenCanvas.h"
+#include "edit/ScreenLoadDiagram.h"
 
 namespace kmr::ui::test {
 namespace {

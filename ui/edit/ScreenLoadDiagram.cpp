@@ -1,4 +1,4 @@
-#include "edit/LoadDiagram.h"
+#include "edit/ScreenLoadDiagram.h"
 
 #include <cmath>
 
