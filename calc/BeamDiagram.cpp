@@ -55,7 +55,7 @@ MemberLoads CollectLoads(const BeamModel& model, const MemberCalcRecord& rec, in
     MemberLoads loads;
     for (int j = 0; j < kLoadSlots; ++j) {
         const CalcLoad& load = rec.CalcLoads[j];
-        if (load.LoadType < kLoadConcentrated || load.LoadType > kLoadTriangle) continue;
+        if (!IsMemberLoadCode(load.LoadType)) continue;
         if (!(std::fabs(float(load.Value)) > 0)) continue;
         if (load.LoadType == kLoadConcentrated) {
             if (ConcentratedLoadNode(model.Members[m].Loads[j], rec.CalcLength, m) != 0) {

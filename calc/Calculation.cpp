@@ -66,7 +66,7 @@ CmqSums MemberSums(const BeamModel& model, const MemberCalcRecord& rec, const Me
         const CalcLoad& load = rec.CalcLoads[j];
         const std::int32_t type = EngineLoadType(load.LoadType);
         float value = float(load.Value);
-        if (type == 0) value = 0;
+        if (type == kEngineNoLoad) value = 0;
         if (type == KMR_LOAD_CONCENTRATED &&
             ConcentratedLoadNode(mem.Loads[j], rec.CalcLength, m) != 0)
             value = 0;

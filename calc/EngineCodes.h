@@ -27,8 +27,11 @@ constexpr std::int32_t EngineSupportCode(std::int32_t condition) {
     }
 }
 
-// The engine's load type of a member-load type; 0 for a code that carries no
-// load (kLoadNone and every code outside the table).
+// The load type that stands for no load: the engine is never called with it.
+constexpr std::int32_t kEngineNoLoad = 0;
+
+// The engine's load type of a member-load type; kEngineNoLoad for a code that
+// carries no load (kLoadNone and every code outside the table).
 constexpr std::int32_t EngineLoadType(std::int32_t type) {
     switch (type) {
         case kLoadConcentrated:
@@ -44,7 +47,7 @@ constexpr std::int32_t EngineLoadType(std::int32_t type) {
         case kLoadTriangle:
             return KMR_LOAD_TRIANGLE;
         default:
-            return 0;
+            return kEngineNoLoad;
     }
 }
 

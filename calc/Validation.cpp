@@ -232,10 +232,6 @@ std::string ComposeMessage(const BeamModel& m, const Check& c) {
 
 }  // namespace
 
-int UsedSpanCount(const BeamModel& model) {
-    return std::clamp(int(model.Header.SpanCount), 1, kMaxSpans);
-}
-
 bool FailsStabilityCount(const BeamModel& model) {
     const int n = UsedSpanCount(model);
     int weight = 0;

@@ -67,8 +67,4 @@ std::string ValidationText(ValidationCode code);
 // when the count says the arrangement is unstable.
 bool FailsStabilityCount(const BeamModel& model);
 
-// Number of spans used by every loop over the model: SpanCount held to 1..10,
-// so that a damaged count can never index beyond the fixed arrays.
-int UsedSpanCount(const BeamModel& model);
-
 }  // namespace kmr

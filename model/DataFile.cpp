@@ -7,9 +7,12 @@
 #include <cstdio>
 #include <cstring>
 #include <memory>
+#include <string>
+#include <utility>
 
 #include "model/DataFileText.h"
 #include "model/FileSystem.h"
+#include "model/ModelFields.h"
 
 namespace kmr {
 namespace {
@@ -55,51 +58,34 @@ void CheckSpanCount(const ModelHeader& h, const std::string& fileName) {
                         text::BadSpanCount(fileName, h.SpanCount));
 }
 
-void RequireFinite(const Extended& v, const std::string& field, const std::string& fileName) {
-    if (v.IsFinite()) return;
-    throw DataFileError(DataFileError::Problem::kNotFinite, fileName,
-                        text::NotFinite(fileName, field));
-}
-
-void CheckHeaderFinite(const ModelHeader& h, const std::string& fileName) {
-    const std::pair<const Extended*, const char*> fields[] = {
-        {&h.CommonLoad, "共通荷重"},
-        {&h.CommonLoadHeight, "共通荷重の荷重高さ"},
-        {&h.CommonE, "共通ヤング係数"},
-        {&h.CommonIo, "共通 Io"},
-        {&h.CommonIoBD, "共通 Io (B・D から)"},
-        {&h.CommonB, "共通 B"},
-        {&h.CommonD, "共通 D"},
-        {&h.CommonSpring, "共通バネ定数"},
-    };
-    for (const auto& [value, label] : fields) RequireFinite(*value, label, fileName);
-}
-
-// Reserved1 and Reserved2 are never read by the program and stay unchecked.
-void CheckMemberFinite(const MemberRecord& m, int number, const std::string& fileName) {
-    const std::string who = "部材 " + std::to_string(number) + " の";
-    const std::pair<const Extended*, const char*> fields[] = {
-        {&m.SpanLength, "スパン長"}, {&m.Io, "Io"}, {&m.E, "ヤング係数"}, {&m.B, "B"}, {&m.D, "D"},
-    };
-    for (const auto& [value, label] : fields) RequireFinite(*value, who + label, fileName);
-    for (int j = 0; j < kLoadSlots; ++j) {
-        const MemberLoad& load = m.Loads[j];
-        const std::string slot = who + "荷重 " + std::to_string(j + 1) + " の";
-        const std::pair<const Extended*, const char*> loadFields[] = {
-            {&load.Distance, "L"}, {&load.Length1, "L1"}, {&load.Length2, "L2"},
-            {&load.Height, "H"},   {&load.Value, "WP"},
-        };
-        for (const auto& [value, label] : loadFields) RequireFinite(*value, slot + label, fileName);
+// Throws kNotFinite at the first real of a record that the program uses and
+// that is not a finite number, naming it: the record ("部材 2 の"), the slot
+// ("荷重 1 の") and the field ("L").
+class FiniteCheck {
+  public:
+    FiniteCheck(const std::string& fileName, std::string record)
+        : fileName_(fileName), record_(std::move(record)) {}
+    void operator()(const char*, const Extended& v, const char* words) {
+        if (words == nullptr || v.IsFinite()) return;
+        std::string field = record_;
+        if (!slot_.empty()) field += *words != '\0' ? slot_ + " の" : slot_;
+        field += words;
+        throw DataFileError(DataFileError::Problem::kNotFinite, fileName_,
+                            text::NotFinite(fileName_, field));
     }
-}
+    template <class Field>
+    void operator()(const char*, const Field&, const char*) {}
+    void BeginSlots(const char*, const char* words) { slotWords_ = words; }
+    void EndSlots() { slotWords_.clear(); }
+    void BeginSlot(int j) { slot_ = slotWords_ + " " + std::to_string(j + 1); }
+    void EndSlot() { slot_.clear(); }
 
-void CheckSupportFinite(const SupportRecord& s, int number, const std::string& fileName) {
-    const std::string who = "支点 " + std::string(1, static_cast<char>(64 + number)) + " の";
-    for (int j = 0; j < kLoadSlots; ++j) {
-        RequireFinite(s.NodeLoads[j].Value, who + "節点荷重 " + std::to_string(j + 1), fileName);
-    }
-    RequireFinite(s.SpringConstant, who + "バネ定数", fileName);
-}
+  private:
+    const std::string& fileName_;
+    std::string record_;
+    std::string slotWords_;
+    std::string slot_;
+};
 
 }  // namespace
 
@@ -116,9 +102,16 @@ std::string ActualFileName(const std::string& path) {
 // span count brings them back into use without another read.
 void CheckModelContent(const BeamModel& model, const std::string& fileName) {
     CheckSpanCount(model.Header, fileName);
-    CheckHeaderFinite(model.Header, fileName);
-    for (int m = 1; m <= kMaxSpans; ++m) CheckMemberFinite(model.Members[m], m, fileName);
-    for (int s = 1; s <= kMaxSupports; ++s) CheckSupportFinite(model.Supports[s], s, fileName);
+    FiniteCheck header(fileName, "");
+    VisitHeaderFields(header, model.Header);
+    for (int m = 1; m <= kMaxSpans; ++m) {
+        FiniteCheck member(fileName, "部材 " + std::to_string(m) + " の");
+        VisitMemberFields(member, model.Members[m]);
+    }
+    for (int s = 1; s <= kMaxSupports; ++s) {
+        FiniteCheck support(fileName, "支点 " + std::string(1, SupportLetter(s)) + " の");
+        VisitSupportFields(support, model.Supports[s]);
+    }
 }
 
 void LoadDataImage(FileKind kind, const std::string& fileName,

@@ -1,8 +1,10 @@
-// Field-by-field codec of the data-file layouts. The order of the fields is
-// written once (the Visit functions) and drives both reading and writing.
+// Field-by-field codec of the data-file layouts. The order of the version-3
+// fields is written once (ModelFields.h) and drives both reading and writing.
 #include "model/FileImage.h"
 
 #include <cstring>
+
+#include "model/ModelFields.h"
 
 namespace kmr {
 namespace {
@@ -60,37 +62,30 @@ class ImageReader {
     const std::uint8_t* in_;
 };
 
-template <class IO, class Header>
-void VisitHeader(IO& io, Header& h) {
-    io(h.ProductId), io(h.ProgramVersion), io(h.MaxSpans), io(h.SpanCount);
-    io(h.CommonLoad), io(h.CommonLoadHeight), io(h.CommonLoadOff), io(h.CommonE);
-    io(h.IoInputMode), io(h.CommonIo), io(h.CommonIoBD), io(h.CommonB), io(h.CommonD);
-    io(h.CommonSpring), io(h.InputUnit), io(h.OutputUnit);
-    io(h.DefaultInputUnit), io(h.DefaultOutputUnit);
-}
-
-template <class IO, class Member>
-void VisitMember(IO& io, Member& m) {
-    io(m.Name), io(m.SpanLength), io(m.Io), io(m.Reserved1), io(m.Reserved2);
-    io(m.E), io(m.B), io(m.D);
-    for (auto& load : m.Loads) {
-        io(load.LoadType), io(load.Distance), io(load.Length1), io(load.Length2);
-        io(load.Height), io(load.Value);
+// The field list of ModelFields.h without its names: the byte layout.
+template <class IO>
+class Layout {
+  public:
+    explicit Layout(IO& io) : io_(io) {}
+    template <class Field>
+    void operator()(const char*, Field& field, const char*) {
+        io_(field);
     }
-}
+    void BeginSlots(const char*, const char*) {}
+    void EndSlots() {}
+    void BeginSlot(int) {}
+    void EndSlot() {}
 
-template <class IO, class Support>
-void VisitSupport(IO& io, Support& s) {
-    io(s.Name), io(s.Condition);
-    for (auto& load : s.NodeLoads) io(load.LoadType), io(load.Value);
-    io(s.SpringConstant);
-}
+  private:
+    IO& io_;
+};
 
 template <class IO, class Model>
 void VisitModel(IO& io, Model& model) {
-    VisitHeader(io, model.Header);
-    for (auto& m : model.Members) VisitMember(io, m);
-    for (auto& s : model.Supports) VisitSupport(io, s);
+    Layout<IO> layout(io);
+    VisitHeaderFields(layout, model.Header);
+    for (auto& m : model.Members) VisitMemberFields(layout, m);
+    for (auto& s : model.Supports) VisitSupportFields(layout, s);
 }
 
 void ReadOldHeader(ImageReader& io, OldHeader& h) {

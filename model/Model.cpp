@@ -2,6 +2,8 @@
 // unset member values from the common data.
 #include "model/Model.h"
 
+#include <algorithm>
+
 namespace kmr {
 namespace {
 
@@ -57,6 +59,27 @@ SupportRecord ZeroSupport() {
 
 }  // namespace
 
+const char* SupportConditionWord(std::int32_t condition) {
+    switch (condition) {
+        case kSupportFixed:
+            return "固 定";
+        case kSupportSimple:
+            return "単 純";
+        case kSupportHinge:
+            return "ヒンジ";
+        case kSupportSpring:
+            return "バ ネ";
+        case kSupportFree:
+            return "自 由";
+        default:
+            return "";
+    }
+}
+
+int UsedSpanCount(const BeamModel& model) {
+    return std::clamp(int(model.Header.SpanCount), 1, kMaxSpans);
+}
+
 void ClearModel(BeamModel& model) {
     ModelHeader& h = model.Header;
     for (Extended* v : {&h.CommonLoad, &h.CommonLoadHeight, &h.CommonE, &h.CommonIo, &h.CommonIoBD,
@@ -85,7 +108,7 @@ void SetNewModelDefaults(BeamModel& model) {
 void NameMembersAndSupports(BeamModel& model) {
     for (int m = 1; m <= kMaxSpans; ++m) model.Members[m].Name.Assign(std::to_string(m));
     for (int s = 1; s <= kMaxSupports; ++s) {
-        model.Supports[s].Name.Assign(std::string(1, static_cast<char>(64 + s)));
+        model.Supports[s].Name.Assign(std::string(1, SupportLetter(s)));
     }
 }
 

@@ -166,6 +166,19 @@ inline bool IsSupportConditionCode(std::int32_t code) {
     return code >= kSupportFixed && code <= kSupportFree;
 }
 
+// The words of a support condition in tables ("固 定", "単 純", "ヒンジ",
+// "バ ネ", "自 由"), UTF-8; an empty text for a code outside the table.
+const char* SupportConditionWord(std::int32_t condition);
+
+// The letter that names support n: "A" for support 1, "K" for support 11.
+constexpr char SupportLetter(int n) {
+    return static_cast<char>('A' - 1 + n);
+}
+
+// Number of spans used by every loop over the model: SpanCount held to 1..10,
+// so that a damaged count can never index beyond the fixed arrays.
+int UsedSpanCount(const BeamModel& model);
+
 void ClearModel(BeamModel& model);
 void SetNewModelDefaults(BeamModel& model);
 void NameMembersAndSupports(BeamModel& model);

@@ -9,15 +9,28 @@ namespace {
 
 constexpr float kEps = kEpsilon;
 
+// Member-load type codes of version 1.
+enum OldLoadType : std::int32_t {
+    kOldConcentrated = 0,
+    kOldUniform = 1,
+    kOldTriangle = 2,
+    kOldTrapezoid = 3,
+};
+
+// The support condition "none" of version 1; it is kept as a code outside
+// the table (6), which holds nothing.
+constexpr std::int32_t kOldNoCondition = -1;
+constexpr std::int32_t kKeptNoCondition = 6;
+
 std::int32_t NewLoadType(std::int32_t oldType) {
     switch (oldType) {
-        case 0:
+        case kOldConcentrated:
             return kLoadConcentrated;
-        case 1:
+        case kOldUniform:
             return kLoadUniform;
-        case 2:
+        case kOldTriangle:
             return kLoadTriangle;
-        case 3:
+        case kOldTrapezoid:
             return kLoadTrapezoid;
         default:
             return kLoadNone;  // no entry in the old table: no load
@@ -41,7 +54,7 @@ void ConvertHeader(const OldHeader& old, const OldUnits& units, ModelHeader& h) 
 }
 
 void ConvertLoad(const OldMemberLoad& old, float spanLength, MemberLoad& load) {
-    const bool concentrated = old.LoadType == 0;
+    const bool concentrated = old.LoadType == kOldConcentrated;
     load.Distance = concentrated ? old.Value1 : 0.0f;
     load.Length1 = concentrated ? 0.0f : spanLength;
     load.Height = concentrated ? 0.0f : old.Value1;
@@ -76,7 +89,7 @@ void ConvertSupport(const OldSupportRecord& old, const OldHeader& oh, SupportRec
     }
     s.SpringConstant = old.SpringConstant;
     if (old.SpringConstant < kEps && oh.CommonSpring > kEps) s.SpringConstant = oh.CommonSpring;
-    s.Condition = old.Condition == -1 ? 6 : old.Condition;
+    s.Condition = old.Condition == kOldNoCondition ? kKeptNoCondition : old.Condition;
 }
 
 }  // namespace

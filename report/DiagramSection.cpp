@@ -75,7 +75,8 @@ void DrawDiagramSection(TplPrev& doc, const BeamModel& model, const CalcResults&
     TableGrid grid(static_cast<int>(rows.front().size()), static_cast<int>(rows.size()));
     for (std::size_t r = 0; r < rows.size(); ++r) {
         for (std::size_t c = 0; c < rows[r].size(); ++c) {
-            grid.Set(static_cast<int>(c), static_cast<int>(r), rows[r][c], r + c == 0 ? 0 : 1);
+            grid.Set(static_cast<int>(c), static_cast<int>(r), rows[r][c],
+                     r + c == 0 ? TextAlign::Left : TextAlign::Center);
         }
     }
     state.cursor =

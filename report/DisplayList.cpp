@@ -26,7 +26,9 @@ Qt::PenStyle ToQt(PenStyleCode s) {
     return Qt::SolidLine;
 }
 
-Qt::BrushStyle ToQt(BrushStyleCode s) {
+}  // namespace
+
+Qt::BrushStyle QtBrushStyle(BrushStyleCode s) {
     switch (s) {
         case bsClear:
             return Qt::NoBrush;
@@ -47,6 +49,8 @@ Qt::BrushStyle ToQt(BrushStyleCode s) {
     }
     return Qt::NoBrush;
 }
+
+namespace {
 
 // A pen of a page-unit width; a width that would be thinner than one device
 // pixel is drawn one pixel wide, as a device context does.
@@ -118,7 +122,7 @@ bool HasPoints(const DrawOp& op) {
 
 void DrawShape(QPainter& painter, const DrawOp& op) {
     painter.setPen(MakePen(op.pen, painter));
-    QBrush brush(QColor::fromRgb(op.brush.color), ToQt(op.brush.style));
+    QBrush brush(QColor::fromRgb(op.brush.color), QtBrushStyle(op.brush.style));
     painter.setBrush(brush);
     SetMode(painter, op.pen.mode);
     switch (op.kind) {

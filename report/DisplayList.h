@@ -1,7 +1,8 @@
 // Recorded pages: every page of a report is a list of drawing operations in
 // page units of 0.1 mm measured from the top-left corner of the paper. The
 // same list is replayed onto the screen, a printer or a PDF, and tests read
-// it directly.
+// it directly. The screen load diagram records the same operations in pixels
+// and draws them with its own drawer (ui/edit/ScreenCanvas.h).
 #pragma once
 
 #include <QColor>
@@ -49,18 +50,23 @@ struct BrushSpec {
 
 // A font as the report asks for it: a face name (substituted by an installed
 // face, see ReportFonts.h) and a height. A negative height is the character
-// height without internal leading, in page units.
+// height without internal leading, in the units of the list (page units on a
+// report page, pixels on the screen).
 struct FontSpec {
     QString face;
     int height = -37;        // 10.5 pt
     int widthPercent = 100;  // character width relative to the face's own
     int escapement = 0;      // tenths of a degree, counter-clockwise
     QRgb color = qRgb(0, 0, 0);
+    bool bold = false;
     bool operator==(const FontSpec& o) const {
         return face == o.face && height == o.height && widthPercent == o.widthPercent &&
-               escapement == o.escapement && color == o.color;
+               escapement == o.escapement && color == o.color && bold == o.bold;
     }
 };
+
+// The Qt brush pattern of a brush style code (Qt::NoBrush for bsClear).
+Qt::BrushStyle QtBrushStyle(BrushStyleCode style);
 
 enum class OpKind { Line, Rect, Ellipse, Arc, Polygon, Text };
 
@@ -72,7 +78,10 @@ enum class OpKind { Line, Rect, Ellipse, Arc, Polygon, Text };
 //            point points[3] on the rays from the centre; counter-clockwise
 //   Polygon  the corners, closed
 //   Text     box = top-left corner, advance width and line height ("Hg") of
-//            the text; ascent = baseline below the top; clip when clipped
+//            the text; ascent = baseline below the top; clip when clipped.
+//            The screen leaves the size and the ascent 0 (its drawer
+//            measures the text) and fills the text's box with the brush
+//            when the brush is solid.
 struct DrawOp {
     OpKind kind = OpKind::Line;
     std::vector<QPoint> points;

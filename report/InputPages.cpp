@@ -4,7 +4,7 @@
 #include <cmath>
 #include <vector>
 
-#include "calc/Validation.h"
+#include "model/Model.h"
 #include "report/LoadDiagram.h"
 #include "report/Primitives.h"
 #include "report/ReportWords.h"
@@ -19,7 +19,7 @@ const QString kNone = QStringLiteral("----");
 TableGrid CentredGrid(int columns, int rows) {
     TableGrid grid(columns, rows);
     for (int c = 0; c < columns; ++c) {
-        for (int r = 0; r < rows; ++r) grid.Set(c, r, QString(), 1);
+        for (int r = 0; r < rows; ++r) grid.Set(c, r, QString(), TextAlign::Center);
     }
     return grid;
 }
@@ -43,7 +43,8 @@ void Line(TplPrev& doc, const ReportState& state, const QString& text, float y) 
 std::vector<int> MemberSlotsInUse(const MemberRecord& member) {
     std::vector<int> inUse;
     for (int j = 1; j <= kLoadSlots; ++j) {
-        if (MemberLoadInUse(member.Loads[static_cast<std::size_t>(j - 1)])) inUse.push_back(j);
+        if (IsMemberLoadCode(member.Loads[static_cast<std::size_t>(j - 1)].LoadType))
+            inUse.push_back(j);
     }
     return inUse;
 }
@@ -52,18 +53,19 @@ TableGrid MemberLoadGrid(const MemberRecord& member, const std::vector<int>& inU
     TableGrid grid = CentredGrid(7, static_cast<int>(inUse.size()) + 1);
     const char* headers[7] = {"荷重 No.", "タイプ",  "荷重 WP", "左端距離 L",
                               "長さ L1",  "長さ L2", "高さ H"};
-    for (int c = 0; c < 7; ++c) grid.Set(c, 0, QString::fromUtf8(headers[c]), 1);
+    for (int c = 0; c < 7; ++c) grid.Set(c, 0, QString::fromUtf8(headers[c]), TextAlign::Center);
     int row = 1;
     for (int j : inUse) {
         const MemberLoad& load = member.Loads[static_cast<std::size_t>(j - 1)];
         const bool point = load.LoadType == kLoadConcentrated;
-        grid.Set(0, row, QStringLiteral("No.") + QString::number(j), 1);
-        grid.Set(1, row, MemberLoadWord(load.LoadType), 1);
-        grid.Set(2, row, ByMagnitude(load.Value * f), 1);
-        grid.Set(3, row, ByMagnitude(load.Distance), 1);
-        grid.Set(4, row, point ? kNone : ByMagnitude(load.Length1), 1);
-        grid.Set(5, row, load.LoadType == kLoadTrapezoid ? ByMagnitude(load.Length2) : kNone, 1);
-        grid.Set(6, row, point ? kNone : ByMagnitude(load.Height), 1);
+        grid.Set(0, row, QStringLiteral("No.") + QString::number(j), TextAlign::Center);
+        grid.Set(1, row, MemberLoadWord(load.LoadType), TextAlign::Center);
+        grid.Set(2, row, ByMagnitude(load.Value * f), TextAlign::Center);
+        grid.Set(3, row, ByMagnitude(load.Distance), TextAlign::Center);
+        grid.Set(4, row, point ? kNone : ByMagnitude(load.Length1), TextAlign::Center);
+        grid.Set(5, row, load.LoadType == kLoadTrapezoid ? ByMagnitude(load.Length2) : kNone,
+                 TextAlign::Center);
+        grid.Set(6, row, point ? kNone : ByMagnitude(load.Height), TextAlign::Center);
         ++row;
     }
     return grid;
@@ -84,8 +86,9 @@ void DrawMemberLoads(TplPrev& doc, const BeamModel& model, int n, ReportState& s
         }
         state.cursor += 0.25f;
         TableGrid name = CentredGrid(2, 1);
-        name.Set(0, 0, QStringLiteral("部 材 名"), 1);
-        name.Set(1, 0, QStringLiteral("部材 [ ") + NameText(member.Name) + QStringLiteral(" ]"), 1);
+        name.Set(0, 0, QStringLiteral("部 材 名"), TextAlign::Center);
+        name.Set(1, 0, QStringLiteral("部材 [ ") + NameText(member.Name) + QStringLiteral(" ]"),
+                 TextAlign::Center);
         const float y = Table(doc, state, "2.0|12.0", name, state.cursor);
         const TableGrid loads = MemberLoadGrid(member, inUse, state.UnitFactor);
         state.cursor = Table(doc, state, "2.0|2.0|2.0|2.0|2.0|2.0|2.0", loads, y) - 0.25f;
@@ -113,7 +116,7 @@ SupportGroup MakeGroup(const BeamModel& model, int first, int supportCount) {
         for (int s = g.first; s <= g.last; ++s) {
             const auto& slot = model.Supports[static_cast<std::size_t>(s)]
                                    .NodeLoads[static_cast<std::size_t>(r - 1)];
-            if (NodeLoadInUse(slot)) {
+            if (IsNodeLoadCode(slot.LoadType)) {
                 g.rows.push_back(r);
                 break;
             }
@@ -124,32 +127,33 @@ SupportGroup MakeGroup(const BeamModel& model, int first, int supportCount) {
 
 TableGrid SupportNameGrid(const BeamModel& model, const SupportGroup& g) {
     TableGrid grid = CentredGrid(5, 1);
-    grid.Set(0, 0, QStringLiteral("支 点 名"), 1);
+    grid.Set(0, 0, QStringLiteral("支 点 名"), TextAlign::Center);
     for (int s = g.first; s <= g.last; ++s) {
         const QString name = NameText(model.Supports[static_cast<std::size_t>(s)].Name);
-        grid.Set(s - g.first + 1, 0, QStringLiteral("支点 [ ") + name + QStringLiteral(" ]"), 1);
+        grid.Set(s - g.first + 1, 0, QStringLiteral("支点 [ ") + name + QStringLiteral(" ]"),
+                 TextAlign::Center);
     }
     return grid;
 }
 
 TableGrid NodeLoadGrid(const BeamModel& model, const SupportGroup& g, double f) {
     TableGrid grid = CentredGrid(9, static_cast<int>(g.rows.size()) + 1);
-    grid.Set(0, 0, QStringLiteral("荷重 No."), 1);
+    grid.Set(0, 0, QStringLiteral("荷重 No."), TextAlign::Center);
     for (int s = g.first; s <= g.last; ++s) {
         const int k = s - g.first + 1;
-        grid.Set(2 * k - 1, 0, QStringLiteral("タイプ"), 1);
-        grid.Set(2 * k, 0, QStringLiteral("荷重 PM"), 1);
+        grid.Set(2 * k - 1, 0, QStringLiteral("タイプ"), TextAlign::Center);
+        grid.Set(2 * k, 0, QStringLiteral("荷重 PM"), TextAlign::Center);
     }
     int row = 1;
     for (int r : g.rows) {
-        grid.Set(0, row, QStringLiteral("No.") + QString::number(r), 1);
+        grid.Set(0, row, QStringLiteral("No.") + QString::number(r), TextAlign::Center);
         for (int s = g.first; s <= g.last; ++s) {
             const int k = s - g.first + 1;
             const NodeLoad& load = model.Supports[static_cast<std::size_t>(s)]
                                        .NodeLoads[static_cast<std::size_t>(r - 1)];
-            const bool used = NodeLoadInUse(load);
-            grid.Set(2 * k - 1, row, used ? NodeLoadWord(load.LoadType) : kNone, 1);
-            grid.Set(2 * k, row, used ? ByMagnitude(load.Value * f) : kNone, 1);
+            const bool used = IsNodeLoadCode(load.LoadType);
+            grid.Set(2 * k - 1, row, used ? NodeLoadWord(load.LoadType) : kNone, TextAlign::Center);
+            grid.Set(2 * k, row, used ? ByMagnitude(load.Value * f) : kNone, TextAlign::Center);
         }
         ++row;
     }

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <vector>
 
-#include "calc/Validation.h"
+#include "model/Model.h"
 #include "report/Primitives.h"
 #include "report/ReportWords.h"
 
@@ -77,8 +77,8 @@ void DrawMember(const Diagram& d, const BeamModel& model, int i, bool last) {
     d.Circle(xa, yE - 0.05f, 0.03f, 1, bsSolid);
     d.Circle(xb, yE - 0.05f, 0.03f, 1, bsSolid);
     const double span = model.Members[static_cast<std::size_t>(i)].SpanLength;
-    DrawText(d.doc, Fixed(span, 3), (xa + xb) / 2 * d.S, (yE - 0.08f) * d.S, 2, 3, kTitleFontSize,
-             fkPGothic);
+    DrawText(d.doc, Fixed(span, 3), (xa + xb) / 2 * d.S, (yE - 0.08f) * d.S, TextAlign::Center,
+             TextAlign::Bottom, kTitleFontSize, fkPGothic);
     if (last) d.Line(xb, yD, xb, yE, 1);
 }
 
@@ -133,8 +133,8 @@ void DrawSupport(const Diagram& d, int condition, int s, int supportCount) {
         default:  // free: nothing
             break;
     }
-    DrawText(d.doc, QString(QChar(64 + s)), xs * d.S, (d.yB + d.Hb + 0.85f) * d.S, 2, 3,
-             kTitleFontSize, fkGothic);
+    DrawText(d.doc, QString(QLatin1Char(SupportLetter(s))), xs * d.S, (d.yB + d.Hb + 0.85f) * d.S,
+             TextAlign::Center, TextAlign::Bottom, kTitleFontSize, fkGothic);
 }
 
 // Whether a member-load slot draws nothing, by its extent and intensity.
@@ -187,7 +187,7 @@ void DrawMemberLoads(const Diagram& d, const MemberRecord& member, int i) {
     if (!(span > kEps)) return;
     const float sx = d.W / span;
     for (const MemberLoad& load : member.Loads) {
-        if (MemberLoadInUse(load)) DrawMemberLoad(d, load, d.SupportX(i), sx);
+        if (IsMemberLoadCode(load.LoadType)) DrawMemberLoad(d, load, d.SupportX(i), sx);
     }
 }
 
@@ -211,7 +211,7 @@ void MomentSymbol(const Diagram& d, float xs, float v) {
 void DrawNodeLoads(const Diagram& d, const SupportRecord& support, int s) {
     const float xs = d.SupportX(s);
     for (const NodeLoad& load : support.NodeLoads) {
-        if (!NodeLoadInUse(load)) continue;
+        if (!IsNodeLoadCode(load.LoadType)) continue;
         const float v = static_cast<float>(load.Value);
         if (!(std::fabs(v) >= kEps)) continue;
         if (load.LoadType == kNodeForce) {

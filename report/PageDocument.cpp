@@ -157,17 +157,18 @@ void RecordingCanvas::TextOut(int x, int y, const QString& text) {
     AddText(x, y, text, font_, std::nullopt);
 }
 
-void RecordingCanvas::TextAnchored(int x, int y, const QString& text, int hAnchor, int vAnchor) {
+void RecordingCanvas::TextAnchored(int x, int y, const QString& text, TextAlign h, TextAlign v) {
     const int tw = TextWidth(text);
     const int th = TextHeight();
-    if (hAnchor == 2) x -= (tw + 1) / 2;
-    if (hAnchor == 3) x -= tw;
-    if (vAnchor == 2) y -= (th + 1) / 2;
-    if (vAnchor == 3) y -= th;
+    if (h == TextAlign::Center) x -= (tw + 1) / 2;
+    if (h == TextAlign::Right) x -= tw;
+    if (v == TextAlign::Middle) y -= (th + 1) / 2;
+    if (v == TextAlign::Bottom) y -= th;
     AddText(x, y, text, font_, std::nullopt);
 }
 
-void RecordingCanvas::TextInCell(int x1, int y1, int x2, int y2, const QString& text, int align) {
+void RecordingCanvas::TextInCell(int x1, int y1, int x2, int y2, const QString& text,
+                                 TextAlign align) {
     FontSpec font = font_;
     int tw = TextWidth(text);
     const int room = std::abs(x2 - x1);
@@ -182,8 +183,8 @@ void RecordingCanvas::TextInCell(int x1, int y1, int x2, int y2, const QString& 
     const int th = TextHeight();
     const int y = RoundHalfAway(std::abs(y1 + y2) / 2.0 - th / 2.0);
     int x = x1;
-    if (align == 1) x = RoundHalfAway(std::abs(x1 + x2) / 2.0 - tw / 2.0);
-    if (align == 2) x = x2 - tw;
+    if (align == TextAlign::Center) x = RoundHalfAway(std::abs(x1 + x2) / 2.0 - tw / 2.0);
+    if (align == TextAlign::Right) x = x2 - tw;
     const QRect cell = QRect(QPoint(x1, y1), QPoint(x2, y2)).normalized();
     AddText(x, y, text, font, QRect(cell.x(), cell.y(), cell.width() - 1, cell.height() - 1));
 }

@@ -40,6 +40,18 @@ class PageGeometrySource {
     virtual PageGeometry Geometry() const = 0;
 };
 
+// Where a text stands against its reference: left of, centred on or right of
+// an x (or within a table cell); below, centred on or above a y (Top puts
+// the top of the text at the y).
+enum class TextAlign {
+    Left = 0,
+    Center = 1,
+    Right = 2,
+    Top = Left,
+    Middle = Center,
+    Bottom = Right,
+};
+
 // The canvas of the page being recorded. Coordinates are page units. It
 // keeps the current pen, brush, font and pen position like a device context.
 class RecordingCanvas {
@@ -83,12 +95,13 @@ class RecordingCanvas {
     int TextHeight();
     // Top-left corner at (x, y).
     void TextOut(int x, int y, const QString& text);
-    // hAnchor 1 left, 2 centre, 3 right; vAnchor 1 top, 2 middle, 3 bottom.
-    void TextAnchored(int x, int y, const QString& text, int hAnchor, int vAnchor);
-    // Clipped to the cell (x1, y1)-(x2, y2); align 0 left, 1 centre, 2 right.
+    // (x, y) is the point of the text that h (Left, Center, Right) and v
+    // (Top, Middle, Bottom) name.
+    void TextAnchored(int x, int y, const QString& text, TextAlign h, TextAlign v);
+    // Clipped to the cell (x1, y1)-(x2, y2), aligned Left, Center or Right.
     // A text wider than the cell is drawn in a narrower font (smaller
     // character width) until it fits, so that no digit or sign is cut.
-    void TextInCell(int x1, int y1, int x2, int y2, const QString& text, int align);
+    void TextInCell(int x1, int y1, int x2, int y2, const QString& text, TextAlign align);
     // Top-left anchored with a temporary font of the given character width
     // percentage and escapement; the current font stays as it was.
     void TextScaled(int x, int y, const QString& text, int widthPercent, int escapement = 0);

@@ -20,9 +20,9 @@ void DrawPageFrame(TplPrev& doc, int which, const QString& left, const QString& 
     c.SetPen(PenSpec{});  // black, solid, width 1
     c.SetBrush(bsClear);
     const int y = which == 0 ? T - 40 : H - B + 15;
-    if (!left.isEmpty()) c.TextAnchored(L + 30, y, left, 1, 1);
-    if (!centre.isEmpty()) c.TextAnchored(W / 2, y, centre, 2, 1);
-    if (!right.isEmpty()) c.TextAnchored(W - R - 30, y, right, 3, 1);
+    if (!left.isEmpty()) c.TextAnchored(L + 30, y, left, TextAlign::Left, TextAlign::Top);
+    if (!centre.isEmpty()) c.TextAnchored(W / 2, y, centre, TextAlign::Center, TextAlign::Top);
+    if (!right.isEmpty()) c.TextAnchored(W - R - 30, y, right, TextAlign::Right, TextAlign::Top);
     c.MoveTo(L, T);
     c.LineTo(W - R, T);
     c.MoveTo(L, H - B);

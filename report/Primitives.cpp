@@ -30,7 +30,8 @@ QPoint OnCircle(float cx, float cy, float r, float deg, bool roundUp) {
 }
 
 // One cell: outline, then its text (or sub-rows of "|" pieces).
-void DrawCell(RecordingCanvas& c, QRect cell, float rowHeight, const QString& text, int align) {
+void DrawCell(RecordingCanvas& c, QRect cell, float rowHeight, const QString& text,
+              TextAlign align) {
     c.Rectangle(cell.left(), cell.top(), cell.left() + cell.width(), cell.top() + cell.height());
     const int x1 = cell.left();
     const int x2 = cell.left() + cell.width();
@@ -83,9 +84,9 @@ TableGrid::TableGrid(int columns, int rows)
     : text(static_cast<std::size_t>(std::max(0, columns)),
            std::vector<QString>(static_cast<std::size_t>(std::max(0, rows)))),
       align(static_cast<std::size_t>(std::max(0, columns)),
-            std::vector<int>(static_cast<std::size_t>(std::max(0, rows)), 0)) {}
+            std::vector<TextAlign>(static_cast<std::size_t>(std::max(0, rows)), TextAlign::Left)) {}
 
-void TableGrid::Set(int column, int row, const QString& s, int alignment) {
+void TableGrid::Set(int column, int row, const QString& s, TextAlign alignment) {
     if (column < 0 || row < 0) return;
     const auto c = static_cast<std::size_t>(column);
     const auto r = static_cast<std::size_t>(row);
@@ -94,7 +95,7 @@ void TableGrid::Set(int column, int row, const QString& s, int alignment) {
     for (auto& col : text) {
         if (col.size() <= r) col.resize(r + 1);
     }
-    for (std::size_t i = 0; i < align.size(); ++i) align[i].resize(text[i].size(), 0);
+    for (std::size_t i = 0; i < align.size(); ++i) align[i].resize(text[i].size(), TextAlign::Left);
     text[c][r] = s;
     align[c][r] = alignment;
 }
@@ -106,10 +107,13 @@ QString TableGrid::At(int column, int row) const {
                                                       : QString();
 }
 
-int TableGrid::AlignAt(int column, int row) const {
-    if (column < 0 || row < 0 || static_cast<std::size_t>(column) >= align.size()) return 0;
+TextAlign TableGrid::AlignAt(int column, int row) const {
+    if (column < 0 || row < 0 || static_cast<std::size_t>(column) >= align.size()) {
+        return TextAlign::Left;
+    }
     const auto& col = align[static_cast<std::size_t>(column)];
-    return static_cast<std::size_t>(row) < col.size() ? col[static_cast<std::size_t>(row)] : 0;
+    return static_cast<std::size_t>(row) < col.size() ? col[static_cast<std::size_t>(row)]
+                                                      : TextAlign::Left;
 }
 
 void ClearTable(TableGrid& grid) {
@@ -117,7 +121,7 @@ void ClearTable(TableGrid& grid) {
         for (auto& s : col) s.clear();
     }
     for (auto& col : grid.align) {
-        for (auto& a : col) a = 0;
+        for (auto& a : col) a = TextAlign::Left;
     }
 }
 
@@ -157,11 +161,11 @@ void DrawTitle(TplPrev& doc, const QString& text, float x, float y, double fontS
     c.TextScaled(ToUnits(x), ToUnits(y), text, widthPercent, 0);
 }
 
-void DrawText(TplPrev& doc, const QString& text, float x, float y, int hAnchor, int vAnchor,
+void DrawText(TplPrev& doc, const QString& text, float x, float y, TextAlign h, TextAlign v,
               double fontSize, int fontKind) {
     RecordingCanvas& c = doc.PageCanvas();
     SetTextFont(c, fontSize, fontKind);
-    c.TextAnchored(ToUnits(x), ToUnits(y), text, hAnchor, vAnchor);
+    c.TextAnchored(ToUnits(x), ToUnits(y), text, h, v);
 }
 
 void DrawLine(TplPrev& doc, float x1, float y1, float x2, float y2, int penWidth, QColor penColor,

@@ -25,11 +25,11 @@ int ToUnitsUp(float cm);
 std::vector<float> ParseColumnSpec(const QString& spec);
 
 // Cell grid of DrawTable, indexed [column][row], with the alignment of each
-// cell: 0 left, 1 centre, 2 right. A text containing "|" is printed as
+// cell (Left, Center or Right). A text containing "|" is printed as
 // sub-rows (the pieces between the bars), each in its share of the row.
 struct TableGrid {
     std::vector<std::vector<QString>> text;
-    std::vector<std::vector<int>> align;
+    std::vector<std::vector<TextAlign>> align;
 
     TableGrid() = default;
     TableGrid(int columns, int rows);
@@ -37,12 +37,12 @@ struct TableGrid {
     // The rows of the last column.
     int Rows() const { return text.empty() ? 0 : static_cast<int>(text.back().size()); }
     // Grows the grid as needed.
-    void Set(int column, int row, const QString& s, int alignment = 0);
+    void Set(int column, int row, const QString& s, TextAlign alignment = TextAlign::Left);
     QString At(int column, int row) const;
-    int AlignAt(int column, int row) const;
+    TextAlign AlignAt(int column, int row) const;
 };
 
-// Empties every text and sets every alignment to 0 (left); keeps the shape.
+// Empties every text and aligns every cell Left; keeps the shape.
 void ClearTable(TableGrid& grid);
 
 // The pieces of a cell text split at "|": a trailing empty piece is dropped,
@@ -59,9 +59,9 @@ float DrawTable(TplPrev& doc, const QString& columnSpec, const TableGrid& grid, 
 void DrawTitle(TplPrev& doc, const QString& text, float x, float y, double fontSize, int fontKind,
                int widthPercent = 100);
 
-// Anchored text: hAnchor 1 left, 2 centre, 3 right; vAnchor 1 top, 2 middle,
-// 3 bottom.
-void DrawText(TplPrev& doc, const QString& text, float x, float y, int hAnchor, int vAnchor,
+// Anchored text: (x, y) is the point of the text that h (Left, Center,
+// Right) and v (Top, Middle, Bottom) name.
+void DrawText(TplPrev& doc, const QString& text, float x, float y, TextAlign h, TextAlign v,
               double fontSize, int fontKind);
 
 void DrawLine(TplPrev& doc, float x1, float y1, float x2, float y2, int penWidth, QColor penColor,

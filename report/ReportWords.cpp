@@ -24,21 +24,8 @@ QString NodeLoadWord(int code) {
     return WordAt(words, code);
 }
 
-QString SupportConditionWord(int code) {
-    static const std::array<const char*, 5> words = {"固 定", "単 純", "ヒンジ", "バ ネ", "自 由"};
-    return WordAt(words, code);
-}
-
 QString OutputUnitWord(const BeamModel& model) {
     return QString::fromLatin1(ForceUnitWord(model.Header.OutputUnit));
-}
-
-bool MemberLoadInUse(const MemberLoad& load) {
-    return load.LoadType >= kLoadConcentrated && load.LoadType <= kLoadTriangle;
-}
-
-bool NodeLoadInUse(const NodeLoad& load) {
-    return load.LoadType == kNodeForce || load.LoadType == kNodeMoment;
 }
 
 }  // namespace kmr

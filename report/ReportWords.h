@@ -18,16 +18,9 @@ constexpr int kTitleFontSize = 10;  // pt
 QString MemberLoadWord(int code);
 // Node-load type words by code 0..1; empty for any other code.
 QString NodeLoadWord(int code);
-// Support condition words by code 0..4; empty for any other code.
-QString SupportConditionWord(int code);
 
 // "t" or "kN" after the model's output unit.
 QString OutputUnitWord(const BeamModel& model);
-
-// A member-load slot is in use when its code is 0..5, a node-load slot when
-// its code is 0 or 1.
-bool MemberLoadInUse(const MemberLoad& load);
-bool NodeLoadInUse(const NodeLoad& load);
 
 inline QString ByMagnitude(double v) {
     return QString::fromStdString(FormatByMagnitude(v));

@@ -1,6 +1,6 @@
 #include "report/ResultTables.h"
 
-#include "calc/Validation.h"
+#include "model/Model.h"
 #include "report/LoadDiagram.h"
 #include "report/Primitives.h"
 #include "report/ReportWords.h"
@@ -14,7 +14,7 @@ const QColor kBlack(0, 0, 0);
 TableGrid ResultGrid(int columns, int rows) {
     TableGrid grid(columns, rows);
     for (int c = 1; c < columns; ++c) {
-        for (int r = 0; r < rows; ++r) grid.Set(c, r, QString(), 1);
+        for (int r = 0; r < rows; ++r) grid.Set(c, r, QString(), TextAlign::Center);
     }
     return grid;
 }
@@ -37,10 +37,12 @@ float MemberTable(TplPrev& doc, const BeamModel& model, int first, int n,
         const int m = first + k - 1;
         if (m > n) continue;
         const MemberRecord& member = model.Members[static_cast<std::size_t>(m)];
-        grid.Set(k, 0, QStringLiteral("部材 [ ") + NameText(member.Name) + QStringLiteral(" ]"), 1);
-        grid.Set(k, 1, Fixed(member.SpanLength, 3), 1);
-        grid.Set(k, 2, QString::fromStdString(FormatSectionValue(member.Io)), 1);
-        grid.Set(k, 3, QString::fromStdString(FormatSectionValue(member.E * state.UnitFactor)), 1);
+        grid.Set(k, 0, QStringLiteral("部材 [ ") + NameText(member.Name) + QStringLiteral(" ]"),
+                 TextAlign::Center);
+        grid.Set(k, 1, Fixed(member.SpanLength, 3), TextAlign::Center);
+        grid.Set(k, 2, QString::fromStdString(FormatSectionValue(member.Io)), TextAlign::Center);
+        grid.Set(k, 3, QString::fromStdString(FormatSectionValue(member.E * state.UnitFactor)),
+                 TextAlign::Center);
     }
     return Table(doc, state, "2.5|4.5|4.5|4.5", grid, state.cursor);
 }
@@ -57,11 +59,11 @@ float MomentTable(TplPrev& doc, const BeamModel& model, const CalcResults& resul
         const int m = first + k - 1;
         if (m > n) continue;
         const MemberResult& r = results.MemberResults[static_cast<std::size_t>(m)];
-        grid.Set(3 * k - 2, 0, ByMagnitude(r.MLeft * f), 1);
-        grid.Set(3 * k, 0, ByMagnitude(r.MRight * f), 1);
-        grid.Set(3 * k - 1, 1, ByMagnitude(r.MCenter * f), 1);
-        grid.Set(3 * k - 2, 2, ByMagnitude(r.QLeft * f), 1);
-        grid.Set(3 * k, 2, ByMagnitude(r.QRight * f), 1);
+        grid.Set(3 * k - 2, 0, ByMagnitude(r.MLeft * f), TextAlign::Center);
+        grid.Set(3 * k, 0, ByMagnitude(r.MRight * f), TextAlign::Center);
+        grid.Set(3 * k - 1, 1, ByMagnitude(r.MCenter * f), TextAlign::Center);
+        grid.Set(3 * k - 2, 2, ByMagnitude(r.QLeft * f), TextAlign::Center);
+        grid.Set(3 * k, 2, ByMagnitude(r.QRight * f), TextAlign::Center);
     }
     return Table(doc, state, "2.5|1.5|1.5|1.5|1.5|1.5|1.5|1.5|1.5|1.5", grid, y0);
 }
@@ -91,10 +93,11 @@ float SupportTable(TplPrev& doc, const BeamModel& model, const CalcResults& resu
     for (const auto& [s, col] : GroupSupports(first, n)) {
         const SupportRecord& support = model.Supports[static_cast<std::size_t>(s)];
         const NodeResult& r = results.NodeResults[static_cast<std::size_t>(s)];
-        grid.Set(col, 0, QStringLiteral("[ ") + NameText(support.Name) + QStringLiteral(" ]"), 1);
-        grid.Set(col, 1, ByMagnitude(r.Deflection), 1);
-        grid.Set(col, 2, ByMagnitude(r.Rotation), 1);
-        grid.Set(col, 3, ByMagnitude(r.Reaction * state.UnitFactor), 1);
+        grid.Set(col, 0, QStringLiteral("[ ") + NameText(support.Name) + QStringLiteral(" ]"),
+                 TextAlign::Center);
+        grid.Set(col, 1, ByMagnitude(r.Deflection), TextAlign::Center);
+        grid.Set(col, 2, ByMagnitude(r.Rotation), TextAlign::Center);
+        grid.Set(col, 3, ByMagnitude(r.Reaction * state.UnitFactor), TextAlign::Center);
     }
     return Table(doc, state, kSupportSpec, grid, state.cursor);
 }
@@ -108,11 +111,11 @@ float ConditionRow(TplPrev& doc, const BeamModel& model, int first, int n, const
     grid.Set(0, 0, QStringLiteral(" 支持条件| ﾊﾞﾈ定数(") + u + QStringLiteral("/cm)"));
     for (const auto& [s, col] : GroupSupports(first, n)) {
         const SupportRecord& support = model.Supports[static_cast<std::size_t>(s)];
-        QString text = SupportConditionWord(support.Condition);
+        QString text = QString::fromUtf8(SupportConditionWord(support.Condition));
         if (support.Condition == kSupportSpring) {
             text += QLatin1Char('|') + Fixed(support.SpringConstant * state.UnitFactor, 3);
         }
-        grid.Set(col, 0, text, 1);
+        grid.Set(col, 0, text, TextAlign::Center);
     }
     return Table(doc, state, kSupportSpec, grid, y0, 2 * kRowHeight);
 }

@@ -126,9 +126,10 @@ class Drawer {
     void Band(StressBand band) {
         const BandScale& s = p_.bands[std::size_t(band)];
         const float top = CurveTop(band);
-        DrawText(doc_, BandTitle(band), f_.titleLeft, top, 1, 1, f_.titleSize, fkGothic);
-        DrawText(doc_, BandUnit(band, OutputUnitWord(model_)), f_.titleLeft, top + 0.4f, 1, 1,
+        DrawText(doc_, BandTitle(band), f_.titleLeft, top, TextAlign::Left, TextAlign::Top,
                  f_.titleSize, fkGothic);
+        DrawText(doc_, BandUnit(band, OutputUnitWord(model_)), f_.titleLeft, top + 0.4f,
+                 TextAlign::Left, TextAlign::Top, f_.titleSize, fkGothic);
         // Moment and shear as areas closed on the axis; the deflection as a
         // line (its points there and back), continuous over the supports.
         const bool area = band != StressBand::Deflection;
@@ -245,7 +246,7 @@ class Drawer {
                                               [&](const QRectF& o) { return o.intersects(r); });
             if (overlaps) continue;
             placed.push_back(r);
-            DrawText(doc_, c.text, x, y, 1, 1, f_.labelSize, fkPGothic);
+            DrawText(doc_, c.text, x, y, TextAlign::Left, TextAlign::Top, f_.labelSize, fkPGothic);
         }
     }
 
@@ -257,13 +258,13 @@ class Drawer {
         for (int s = first_; s <= last_ + 1; ++s) {
             const float x = p_.X(s <= last_ ? Start(s) : Start(last_) + Member(last_).Length());
             DrawLine(doc_, x, y - 0.1f, x, y + 0.1f, 1, kBlack);
-            DrawText(doc_, QString(QChar(u'A' + (s - 1))), x, y + 0.15f, 2, 1, f_.titleSize,
-                     fkGothic);
+            DrawText(doc_, QString(QLatin1Char(SupportLetter(s))), x, y + 0.15f, TextAlign::Center,
+                     TextAlign::Top, f_.titleSize, fkGothic);
         }
         for (int i = first_; i <= last_; ++i) {
             const double L = Member(i).Length();
-            DrawText(doc_, Fixed(L, 3), p_.X(Start(i) + L / 2), y + 0.15f, 2, 1, f_.titleSize,
-                     fkPGothic);
+            DrawText(doc_, Fixed(L, 3), p_.X(Start(i) + L / 2), y + 0.15f, TextAlign::Center,
+                     TextAlign::Top, f_.titleSize, fkPGothic);
         }
     }
 

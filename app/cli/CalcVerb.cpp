@@ -10,8 +10,6 @@
 namespace kmr::cli {
 namespace {
 
-constexpr int kExitRefused = 2;  // a file was refused by the validation
-
 CalcOutcome CalculateAndWrite(const std::string& path, bool json, std::ostream& out,
                               std::ostream& err) {
     BeamModel model;

@@ -11,6 +11,9 @@ namespace kmr::cli {
 constexpr int kExitOk = 0;
 constexpr int kExitFileError = 1;  // a file could not be read, converted or written
 constexpr int kExitUsage = 2;      // unknown verb or bad arguments
+// calc, diagram and report: a file was refused by the validation (the same
+// status as kExitUsage).
+constexpr int kExitRefused = 2;
 
 // A verb receives its own arguments (without the verb) and two streams; it
 // returns the exit status and never exits itself.

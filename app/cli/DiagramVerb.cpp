@@ -15,7 +15,6 @@
 namespace kmr::cli {
 namespace {
 
-constexpr int kExitRefused = 2;  // the file was refused by the validation
 constexpr int kDefaultIntervals = 20;
 constexpr int kMaxIntervals = 1000000;
 

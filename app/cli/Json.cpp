@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "app/cli/ShiftJis.h"
+#include "model/ModelFields.h"
 
 namespace kmr::cli {
 
@@ -91,85 +92,43 @@ std::string JsonQuoted(const std::string& utf8) {
 
 namespace {
 
-template <std::size_t N>
-void Text(JsonWriter& json, const char* key, const ShortString<N>& s) {
-    json.Key(key);
-    json.String(ShiftJisToUtf8(s.Str()));
-}
-
-void Real(JsonWriter& json, const char* key, const Extended& v) {
-    json.Key(key);
-    json.Number(v.Value());
-}
-
-void Int(JsonWriter& json, const char* key, long long v) {
-    json.Key(key);
-    json.Integer(v);
-}
-
-void Header(JsonWriter& json, const ModelHeader& h) {
-    json.BeginObject();
-    Text(json, "ProductId", h.ProductId);
-    Text(json, "ProgramVersion", h.ProgramVersion);
-    Int(json, "MaxSpans", h.MaxSpans);
-    Int(json, "SpanCount", h.SpanCount);
-    Real(json, "CommonLoad", h.CommonLoad);
-    Real(json, "CommonLoadHeight", h.CommonLoadHeight);
-    Int(json, "CommonLoadOff", h.CommonLoadOff);
-    Real(json, "CommonE", h.CommonE);
-    Int(json, "IoInputMode", h.IoInputMode);
-    Real(json, "CommonIo", h.CommonIo);
-    Real(json, "CommonIoBD", h.CommonIoBD);
-    Real(json, "CommonB", h.CommonB);
-    Real(json, "CommonD", h.CommonD);
-    Real(json, "CommonSpring", h.CommonSpring);
-    Int(json, "InputUnit", h.InputUnit);
-    Int(json, "OutputUnit", h.OutputUnit);
-    Int(json, "DefaultInputUnit", h.DefaultInputUnit);
-    Int(json, "DefaultOutputUnit", h.DefaultOutputUnit);
-    json.EndObject();
-}
-
-void Member(JsonWriter& json, const MemberRecord& m) {
-    json.BeginObject();
-    Text(json, "Name", m.Name);
-    Real(json, "SpanLength", m.SpanLength);
-    Real(json, "Io", m.Io);
-    Real(json, "Reserved1", m.Reserved1);
-    Real(json, "Reserved2", m.Reserved2);
-    Real(json, "E", m.E);
-    Real(json, "B", m.B);
-    Real(json, "D", m.D);
-    json.Key("Loads");
-    json.BeginArray();
-    for (const MemberLoad& load : m.Loads) {
-        json.BeginObject(true);
-        Int(json, "LoadType", load.LoadType);
-        Real(json, "Distance", load.Distance);
-        Real(json, "Length1", load.Length1);
-        Real(json, "Length2", load.Length2);
-        Real(json, "Height", load.Height);
-        Real(json, "Value", load.Value);
-        json.EndObject();
+// Every field of a record as a JSON member, the load slots as an array of
+// one-line objects.
+class JsonFields {
+  public:
+    explicit JsonFields(JsonWriter& json) : json_(json) {}
+    template <std::size_t N>
+    void operator()(const char* key, const ShortString<N>& s, const char*) {
+        json_.Key(key);
+        json_.String(ShiftJisToUtf8(s.Str()));
     }
-    json.EndArray();
-    json.EndObject();
-}
-
-void Support(JsonWriter& json, const SupportRecord& s) {
-    json.BeginObject();
-    Text(json, "Name", s.Name);
-    Int(json, "Condition", s.Condition);
-    json.Key("NodeLoads");
-    json.BeginArray();
-    for (const NodeLoad& load : s.NodeLoads) {
-        json.BeginObject(true);
-        Int(json, "LoadType", load.LoadType);
-        Real(json, "Value", load.Value);
-        json.EndObject();
+    void operator()(const char* key, const Extended& v, const char*) {
+        json_.Key(key);
+        json_.Number(v.Value());
     }
-    json.EndArray();
-    Real(json, "SpringConstant", s.SpringConstant);
+    void operator()(const char* key, std::int32_t v, const char*) { Integer(key, v); }
+    void operator()(const char* key, std::uint16_t v, const char*) { Integer(key, v); }
+    void BeginSlots(const char* key, const char*) {
+        json_.Key(key);
+        json_.BeginArray();
+    }
+    void EndSlots() { json_.EndArray(); }
+    void BeginSlot(int) { json_.BeginObject(true); }
+    void EndSlot() { json_.EndObject(); }
+
+  private:
+    void Integer(const char* key, long long v) {
+        json_.Key(key);
+        json_.Integer(v);
+    }
+    JsonWriter& json_;
+};
+
+template <class Record, class Visit>
+void RecordObject(JsonWriter& json, const Record& record, Visit visit) {
+    JsonFields fields(json);
+    json.BeginObject();
+    visit(fields, record);
     json.EndObject();
 }
 
@@ -177,16 +136,21 @@ void Support(JsonWriter& json, const SupportRecord& s) {
 
 void WriteModelJson(JsonWriter& json, FileKind kind, const BeamModel& model) {
     json.BeginObject();
-    Int(json, "kind", static_cast<int>(kind));
+    json.Key("kind");
+    json.Integer(static_cast<int>(kind));
     json.Key("ModelHeader");
-    Header(json, model.Header);
+    RecordObject(json, model.Header, VisitHeaderFields<JsonFields, const ModelHeader>);
     json.Key("Members");
     json.BeginArray();
-    for (const MemberRecord& m : model.Members) Member(json, m);
+    for (const MemberRecord& m : model.Members) {
+        RecordObject(json, m, VisitMemberFields<JsonFields, const MemberRecord>);
+    }
     json.EndArray();
     json.Key("Supports");
     json.BeginArray();
-    for (const SupportRecord& s : model.Supports) Support(json, s);
+    for (const SupportRecord& s : model.Supports) {
+        RecordObject(json, s, VisitSupportFields<JsonFields, const SupportRecord>);
+    }
     json.EndArray();
     json.EndObject();
 }

@@ -23,8 +23,6 @@
 namespace kmr::cli {
 namespace {
 
-constexpr int kExitRefused = 2;  // the file was refused by the validation
-
 // Text measuring needs a QGuiApplication; the report opens no window, so the
 // offscreen platform serves unless the caller chose another one. The
 // platform's remark about a missing runtime directory is of no concern to a

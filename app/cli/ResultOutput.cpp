@@ -13,21 +13,10 @@
 namespace kmr::cli {
 namespace {
 
+// "?" for a condition outside the table.
 std::string ConditionWord(int condition) {
-    switch (condition) {
-        case kSupportFixed:
-            return "固 定";
-        case kSupportSimple:
-            return "単 純";
-        case kSupportHinge:
-            return "ヒンジ";
-        case kSupportSpring:
-            return "バ ネ";
-        case kSupportFree:
-            return "自 由";
-        default:
-            return "?";
-    }
+    const std::string word = SupportConditionWord(condition);
+    return word.empty() ? "?" : word;
 }
 
 // Terminal columns taken by UTF-8 text: ASCII and half-width katakana one,

@@ -122,8 +122,8 @@ extern "C" int32_t VF_RenzokuGir(int32_t nodeCount, int32_t memberCount, int32_t
     // The girder's numbering ties the counts together; anything else would
     // index outside the caller's arrays. Compared in 64 bits: M + 1 and 2N
     // do not fit 32 bits for the largest counts.
-    const int64_t n64 = n, m64 = m, d64 = d;
-    if (m64 < 1 || n64 != m64 + 1 || d64 != 2 * n64) return 0;
+    const int64_t nodes = n, members = m, dofs = d;
+    if (members < 1 || nodes != members + 1 || dofs != 2 * nodes) return 0;
     const Mat1<float> em{endMoment, m}, es{endShear, m};
     std::vector<float> stiffness(m);
     for (int i = 1; i <= m; ++i) {

@@ -22,6 +22,10 @@ using namespace kmr::test;
 
 constexpr double kEI = 2100.0 * 1e5 * 1e-4;  // MakeBeam's E and Io as t m2
 constexpr double kCm = 100.0;                // m to cm
+// The engine's load type of each model load type, concentrated to triangle.
+constexpr std::int32_t kEngineLoadTypes[] = {KMR_LOAD_CONCENTRATED,     KMR_LOAD_RISING_TRIANGLE,
+                                             KMR_LOAD_FALLING_TRIANGLE, KMR_LOAD_UNIFORM,
+                                             KMR_LOAD_TRAPEZOID,        KMR_LOAD_TRIANGLE};
 
 enum Quantity { kMMax, kMMin, kQMax, kDeflectionMax, kDeflectionMin, kMAt, kDeflectionAt };
 
@@ -230,16 +234,16 @@ DiagramValues Superposed(const BeamModel& m, const CalcResults& r, int i, double
     };
     for (int j = 0; j < kLoadSlots; ++j) {
         const CalcLoad& l = rec.CalcLoads[j];
-        if (l.LoadType < 0 || l.LoadType > 5 || l.Value == 0) continue;
+        if (l.LoadType < kLoadConcentrated || l.LoadType > kLoadTriangle || l.Value == 0) continue;
         if (ConcentratedLoadNode(m.Members[i].Loads[j], rec.CalcLength, i) != 0) continue;
-        add(l, l.LoadType + 1);
+        add(l, kEngineLoadTypes[l.LoadType]);
     }
     if (m.Header.CommonLoadOff == 0) {
         CalcLoad common;
         common.LoadLength = common.FlatLength = rec.CalcLength;
         common.Value = m.Header.CommonLoad;
         common.Factor = m.Header.CommonLoadHeight;
-        add(common, 4);
+        add(common, KMR_LOAD_UNIFORM);
     }
     const double L = rec.CalcLength, ei = rec.CalcE * rec.CalcIo * 1e-4;
     const double ml = r.MemberResults[i].MLeft, mr = -r.MemberResults[i].MRight;

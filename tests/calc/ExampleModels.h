@@ -8,7 +8,7 @@
 #include "model/Model.h"
 #include "tests/support/BeamBuilder.h"
 
-namespace kmr::examples {
+namespace kmr::test {
 
 struct Example {
     std::string file;  // name in examples/
@@ -101,4 +101,4 @@ inline std::vector<Example> AllExamples() {
             GerberBeamWithHinge()};
 }
 
-}  // namespace kmr::examples
+}  // namespace kmr::test

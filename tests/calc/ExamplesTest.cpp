@@ -39,7 +39,7 @@ void ExpectNear(double actual, double expected, const char* what) {
 
 TEST(Examples, FilesHoldTheModels) {
     const auto tmp = std::filesystem::temp_directory_path() / "kmr-examples-check.KMX";
-    for (const examples::Example& e : examples::AllExamples()) {
+    for (const test::Example& e : test::AllExamples()) {
         WriteDataFile(tmp.string(), e.model);
         EXPECT_EQ(Bytes(ExamplePath(e.file)), Bytes(tmp.string())) << e.file;
     }

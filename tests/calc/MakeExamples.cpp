@@ -10,7 +10,7 @@ int main(int argc, char** argv) {
         std::cerr << "usage: kmrcalc_make_examples DIR\n";
         return 2;
     }
-    for (const kmr::examples::Example& e : kmr::examples::AllExamples()) {
+    for (const kmr::test::Example& e : kmr::test::AllExamples()) {
         const std::string path = std::string(argv[1]) + "/" + e.file;
         kmr::WriteDataFile(path, e.model);
         std::cout << path << "\n";

@@ -8,7 +8,7 @@
 
 #include "kmrengine.h"
 
-namespace kmrtest {
+namespace kmr::test {
 
 enum Support { kFixed = 1, kSimple = 2, kHinge = 3, kSpring = 4, kFree = 5 };
 
@@ -121,4 +121,4 @@ inline Result Analyse(const Girder& g) {
     return r;
 }
 
-}  // namespace kmrtest
+}  // namespace kmr::test

@@ -8,7 +8,7 @@
 
 #include "girder_fixture.h"
 
-namespace kmrtest {
+namespace kmr::test {
 namespace {
 
 double NodeX(const Girder& g, int node) {
@@ -532,4 +532,4 @@ TEST(Girder, CountsThatDescribeNoGirderLeaveTheArraysAlone) {
 }
 
 }  // namespace
-}  // namespace kmrtest
+}  // namespace kmr::test

@@ -12,15 +12,15 @@
 namespace kmr {
 namespace {
 
-using testing::ByteImage;
-using testing::Member3;
-using testing::MemberSlot3;
-using testing::NodeSlot3;
-using testing::ReadBytes;
-using testing::Support3;
-using testing::WriteBytes;
+using test::ByteImage;
+using test::Member3;
+using test::MemberSlot3;
+using test::NodeSlot3;
+using test::ReadBytes;
+using test::Support3;
+using test::WriteBytes;
 
-class DataFile : public testing::TempDirTest {};
+class DataFile : public test::TempDirTest {};
 
 BeamModel NewModel() {
     BeamModel model;
@@ -36,14 +36,14 @@ TEST_F(DataFile, NewModelWritesTheHandMadeImage) {
     ASSERT_EQ(bytes.size(), 5034u);
     EXPECT_EQ(bytes[0], 8);
     EXPECT_EQ(std::string(bytes.begin() + 1, bytes.begin() + 9), "PLOV-Kmr");
-    const std::vector<std::uint8_t> expected = testing::NewModelVersion3().bytes;
+    const std::vector<std::uint8_t> expected = test::NewModelVersion3().bytes;
     for (std::size_t i = 0; i < bytes.size(); ++i) {
         ASSERT_EQ(bytes[i], expected[i]) << "offset " << i;
     }
 }
 
 TEST_F(DataFile, ReadsEveryBlockAtItsOffset) {
-    ByteImage image = testing::TwoSpanSampleVersion3();
+    ByteImage image = test::TwoSpanSampleVersion3();
     image.Int32(113, 1);                        // OutputUnit
     image.Word(57, 1);                          // IoInputMode
     image.Real(Member3(0) + 7, 99.0);           // record 0 is kept too
@@ -91,7 +91,7 @@ TEST_F(DataFile, ReadsEveryBlockAtItsOffset) {
 // Every real gets a significand no double has; string tails, record 0 and
 // the reserved fields get arbitrary bytes (NaN there is never read).
 std::vector<std::uint8_t> ImageWithForeignBytes() {
-    ByteImage image = testing::TwoSpanSampleVersion3();
+    ByteImage image = test::TwoSpanSampleVersion3();
     std::mt19937 rng(42);
     auto noise = [&](std::size_t at, std::size_t n) {
         for (std::size_t i = 0; i < n; ++i) image.bytes[at + i] = static_cast<std::uint8_t>(rng());
@@ -117,8 +117,8 @@ std::vector<std::uint8_t> ImageWithForeignBytes() {
 }
 
 TEST_F(DataFile, ReadThenWriteIsByteIdentical) {
-    const std::vector<std::vector<std::uint8_t>> images = {testing::NewModelVersion3().bytes,
-                                                           testing::TwoSpanSampleVersion3().bytes,
+    const std::vector<std::vector<std::uint8_t>> images = {test::NewModelVersion3().bytes,
+                                                           test::TwoSpanSampleVersion3().bytes,
                                                            ImageWithForeignBytes()};
     for (const auto& image : images) {
         WriteBytes(Path("in.KMX"), image);
@@ -130,7 +130,7 @@ TEST_F(DataFile, ReadThenWriteIsByteIdentical) {
 }
 
 TEST_F(DataFile, ForeignValuesAreReadAsTheNearestDouble) {
-    ByteImage image = testing::TwoSpanSampleVersion3();
+    ByteImage image = test::TwoSpanSampleVersion3();
     image.bytes[Member3(1) + 7] = 0x01;  // 6 plus 2^-61: no double
     WriteBytes(Path("x.KMX"), image.bytes);
     BeamModel model = NewModel();
@@ -173,7 +173,7 @@ TEST_F(DataFile, PathWithoutExtensionGetsKmxOnReadAndWrite) {
 }
 
 TEST_F(DataFile, LongerFileIsReadToTheFormatSize) {
-    std::vector<std::uint8_t> bytes = testing::TwoSpanSampleVersion3().bytes;
+    std::vector<std::uint8_t> bytes = test::TwoSpanSampleVersion3().bytes;
     bytes.resize(6000, 0xEE);
     WriteBytes(Path("long.kmx"), bytes);
     BeamModel model = NewModel();
@@ -196,7 +196,7 @@ TEST_F(DataFile, JapaneseNamesInAJapaneseFolder) {
     EXPECT_EQ(back.Members[1].SpanLength.Value(), 5.5);
     EXPECT_EQ(ReadBytes(beam), EncodeVersion3(model));
 
-    WriteBytes(Path("構造計算/旧データ.Kmr"), testing::OldSampleVersion1().bytes);
+    WriteBytes(Path("構造計算/旧データ.Kmr"), test::OldSampleVersion1().bytes);
     EXPECT_EQ(ReadDataFile(Path("構造計算/旧データ.Kmr"), back).kind, FileKind::Version1);
 
     std::filesystem::create_directory(std::filesystem::u8path(Path("構造計算/フォルダ.KMX")));
@@ -231,7 +231,7 @@ TEST_F(DataFile, OverwriteReplacesContentAndKeepsPermissions) {
     WriteBytes(Path("p.KMX"), std::vector<std::uint8_t>(100, 1));
     std::filesystem::permissions(Path("p.KMX"), std::filesystem::perms(0640));
     WriteDataFile(Path("p.KMX"), NewModel());
-    EXPECT_EQ(ReadBytes(Path("p.KMX")), testing::NewModelVersion3().bytes);
+    EXPECT_EQ(ReadBytes(Path("p.KMX")), test::NewModelVersion3().bytes);
     EXPECT_EQ(std::filesystem::status(Path("p.KMX")).permissions(), std::filesystem::perms(0640));
     EXPECT_EQ(Entries().size(), 1u);  // no temporary file left
 }
@@ -242,12 +242,12 @@ TEST_F(DataFile, WriteThroughALinkReplacesTheLinkedFile) {
     std::filesystem::create_symlink(Path("real/a.KMX"), Path("link.KMX"));
     WriteDataFile(Path("link.KMX"), NewModel());
     EXPECT_TRUE(std::filesystem::is_symlink(Path("link.KMX")));
-    EXPECT_EQ(ReadBytes(Path("real/a.KMX")), testing::NewModelVersion3().bytes);
+    EXPECT_EQ(ReadBytes(Path("real/a.KMX")), test::NewModelVersion3().bytes);
     // A link whose target does not exist yet: the target is created.
     std::filesystem::create_symlink("real/new.KMX", Path("dangling.KMX"));
     WriteDataFile(Path("dangling.KMX"), NewModel());
     EXPECT_TRUE(std::filesystem::is_symlink(Path("dangling.KMX")));
-    EXPECT_EQ(ReadBytes(Path("real/new.KMX")), testing::NewModelVersion3().bytes);
+    EXPECT_EQ(ReadBytes(Path("real/new.KMX")), test::NewModelVersion3().bytes);
 }
 
 // Names up to the 255-byte limit of a folder entry are written, the
@@ -264,7 +264,7 @@ TEST_F(DataFile, LongNamesAreWritten) {
     };
     for (const std::string& name : names) {
         WriteDataFile(Path(name), NewModel());
-        EXPECT_EQ(ReadBytes(Path(name)), testing::NewModelVersion3().bytes) << name.size();
+        EXPECT_EQ(ReadBytes(Path(name)), test::NewModelVersion3().bytes) << name.size();
         WriteDataFile(Path(name), NewModel());  // over the existing file
         std::filesystem::remove(Path(name));
         EXPECT_TRUE(Entries().empty()) << name.size();

@@ -18,13 +18,13 @@ struct Example {
 
 TEST(Examples, AreTheImagesOfTheByteBuilders) {
     const Example examples[] = {
-        {"two-span-sample.KMX", testing::TwoSpanSampleVersion3().bytes},
-        {"old-two-span.Kmr", testing::OldSampleVersion1().bytes},
+        {"two-span-sample.KMX", test::TwoSpanSampleVersion3().bytes},
+        {"old-two-span.Kmr", test::OldSampleVersion1().bytes},
     };
     const std::string dir = std::string(KMR_SOURCE_DIR) + "/examples/";
     for (const Example& e : examples) {
-        if (std::getenv("KMR_UPDATE_EXAMPLES")) testing::WriteBytes(dir + e.name, e.bytes);
-        EXPECT_EQ(testing::ReadBytes(dir + e.name), e.bytes) << e.name;
+        if (std::getenv("KMR_UPDATE_EXAMPLES")) test::WriteBytes(dir + e.name, e.bytes);
+        EXPECT_EQ(test::ReadBytes(dir + e.name), e.bytes) << e.name;
         BeamModel model;
         InitProgramModel(model, "3.0.6");
         EXPECT_NO_THROW(ReadDataFile(dir + e.name, model)) << e.name;

@@ -20,11 +20,11 @@ namespace kmr {
 namespace {
 
 using Problem = DataFileError::Problem;
-using testing::ByteImage;
-using testing::ReadBytes;
-using testing::WriteBytes;
+using test::ByteImage;
+using test::ReadBytes;
+using test::WriteBytes;
 
-class Faults : public testing::TempDirTest {
+class Faults : public test::TempDirTest {
   protected:
     void SetUp() override {
         TempDirTest::SetUp();
@@ -55,13 +55,13 @@ class Faults : public testing::TempDirTest {
 };
 
 TEST_F(Faults, ShortAndMissingFilesAreRefused) {
-    std::vector<std::uint8_t> v3 = testing::TwoSpanSampleVersion3().bytes;
+    std::vector<std::uint8_t> v3 = test::TwoSpanSampleVersion3().bytes;
     v3.resize(5033);
     WriteBytes(Path("short.KMX"), v3);
     ExpectRefused("short.KMX", Problem::kTooShort, {"5033 バイト", "5034 バイト"});
     WriteBytes(Path("empty.KMX"), {});
     ExpectRefused("empty.KMX", Problem::kTooShort, {"0 バイト", "5034"});
-    std::vector<std::uint8_t> v1 = testing::OldSampleVersion1().bytes;
+    std::vector<std::uint8_t> v1 = test::OldSampleVersion1().bytes;
     v1.resize(1302);
     WriteBytes(Path("short.Kmr"), v1);
     ExpectRefused("short.Kmr", Problem::kTooShort, {"1302 バイト", "1303 バイト"});
@@ -101,17 +101,17 @@ TEST_F(Faults, GarbageIsRefused) {
 TEST_F(Faults, SpanCountOutsideOneToTenIsRefused) {
     for (std::int32_t count : {0, 11, -1, std::numeric_limits<std::int32_t>::max(),
                                std::numeric_limits<std::int32_t>::min()}) {
-        ByteImage v3 = testing::TwoSpanSampleVersion3();
+        ByteImage v3 = test::TwoSpanSampleVersion3();
         v3.Int32(19, count);
         WriteBytes(Path("count.KMX"), v3.bytes);
         ExpectRefused("count.KMX", Problem::kBadSpanCount, {std::to_string(count)});
-        ByteImage v1 = testing::OldSampleVersion1();
+        ByteImage v1 = test::OldSampleVersion1();
         v1.Int32(25, count);
         WriteBytes(Path("count.Kmr"), v1.bytes);
         ExpectRefused("count.Kmr", Problem::kBadSpanCount, {std::to_string(count)});
     }
     for (std::int32_t count : {1, 10}) {
-        ByteImage v3 = testing::TwoSpanSampleVersion3();
+        ByteImage v3 = test::TwoSpanSampleVersion3();
         v3.Int32(19, count);
         WriteBytes(Path("ok.KMX"), v3.bytes);
         BeamModel model;
@@ -131,48 +131,48 @@ TEST_F(Faults, NonFiniteValuesInUseAreRefused) {
         const char* field;
     };
     const Case cases[] = {
-        {"span length", testing::Member3(1) + 7, "部材 1 のスパン長"},
+        {"span length", test::Member3(1) + 7, "部材 1 のスパン長"},
         {"common load", 23, "共通荷重"},
-        {"load value", testing::MemberSlot3(2, 3) + 44, "部材 2 の荷重 3 のWP"},
-        {"member beyond the span count", testing::Member3(9) + 47, "部材 9 のヤング係数"},
-        {"spring constant", testing::Support3(11) + 81, "支点 K のバネ定数"},
-        {"node load", testing::NodeSlot3(3, 5) + 4, "支点 C の節点荷重 5"},
+        {"load value", test::MemberSlot3(2, 3) + 44, "部材 2 の荷重 3 のWP"},
+        {"member beyond the span count", test::Member3(9) + 47, "部材 9 のヤング係数"},
+        {"spring constant", test::Support3(11) + 81, "支点 K のバネ定数"},
+        {"node load", test::NodeSlot3(3, 5) + 4, "支点 C の節点荷重 5"},
     };
     for (const Case& c : cases) {
-        ByteImage image = testing::TwoSpanSampleVersion3();
+        ByteImage image = test::TwoSpanSampleVersion3();
         PutNaN(image, c.at);
         WriteBytes(Path("nan.KMX"), image.bytes);
         ExpectRefused("nan.KMX", Problem::kNotFinite, {c.field});
-        image = testing::TwoSpanSampleVersion3();
+        image = test::TwoSpanSampleVersion3();
         image.Real(c.at, 1.0);
         image.Word(c.at + 8, 0xFFFF);  // -infinity
         for (int i = 0; i < 7; ++i) image.bytes[c.at + i] = 0;
         WriteBytes(Path("inf.KMX"), image.bytes);
         ExpectRefused("inf.KMX", Problem::kNotFinite, {c.field});
     }
-    ByteImage v1 = testing::OldSampleVersion1();
-    v1.Single(testing::Member1(1), std::nanf(""));
+    ByteImage v1 = test::OldSampleVersion1();
+    v1.Single(test::Member1(1), std::nanf(""));
     WriteBytes(Path("nan.Kmr"), v1.bytes);
     ExpectRefused("nan.Kmr", Problem::kNotFinite, {"部材 1 のスパン長"});
 }
 
 TEST_F(Faults, UnreadValuesMayBeAnything) {
-    ByteImage image = testing::TwoSpanSampleVersion3();
-    PutNaN(image, testing::Member3(1) + 27);  // Reserved1
-    PutNaN(image, testing::Member3(0) + 7);   // record 0
-    PutNaN(image, testing::Support3(0) + 81);
+    ByteImage image = test::TwoSpanSampleVersion3();
+    PutNaN(image, test::Member3(1) + 27);  // Reserved1
+    PutNaN(image, test::Member3(0) + 7);   // record 0
+    PutNaN(image, test::Support3(0) + 81);
     WriteBytes(Path("ok.KMX"), image.bytes);
     EXPECT_NO_THROW(ReadDataFile(Path("ok.KMX"), model_));
 }
 
 // Write failures: the error names the file, the old file is intact and no
 // temporary file stays behind.
-class WriteFaults : public testing::TempDirTest {
+class WriteFaults : public test::TempDirTest {
   protected:
     void SetUp() override {
         TempDirTest::SetUp();
         InitProgramModel(model_, "3.0.6");
-        old_ = testing::TwoSpanSampleVersion3().bytes;
+        old_ = test::TwoSpanSampleVersion3().bytes;
     }
     void ExpectWriteRefused(const std::string& path, Problem problem) {
         try {
@@ -238,10 +238,10 @@ TEST_F(WriteFaults, SpecialFilesAreNeverReplaced) {
 #endif
 
 TEST_F(WriteFaults, Version1NameIsNeverWritten) {
-    WriteBytes(Path("old.Kmr"), testing::OldSampleVersion1().bytes);
+    WriteBytes(Path("old.Kmr"), test::OldSampleVersion1().bytes);
     ExpectWriteRefused(Path("old.Kmr"), Problem::kVersion1Target);
     ExpectWriteRefused(Path("new.kmr"), Problem::kVersion1Target);
-    EXPECT_EQ(ReadBytes(Path("old.Kmr")), testing::OldSampleVersion1().bytes);
+    EXPECT_EQ(ReadBytes(Path("old.Kmr")), test::OldSampleVersion1().bytes);
     EXPECT_EQ(Entries(), std::vector<std::string>{"old.Kmr"});
 }
 

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <cstring>
 
-namespace kmr::testing {
+namespace kmr::test {
 
 void ByteImage::Int32(std::size_t at, std::int32_t v) {
     for (int i = 0; i < 4; ++i) bytes.at(at + i) = static_cast<std::uint8_t>(v >> (8 * i));
@@ -118,4 +118,4 @@ ByteImage OldSampleVersion1() {
     return b;
 }
 
-}  // namespace kmr::testing
+}  // namespace kmr::test

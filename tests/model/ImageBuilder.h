@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-namespace kmr::testing {
+namespace kmr::test {
 
 class ByteImage {
   public:
@@ -58,4 +58,4 @@ ByteImage TwoSpanSampleVersion3();
 // load, a node force, common Io, E and spring constant, SI units.
 ByteImage OldSampleVersion1();
 
-}  // namespace kmr::testing
+}  // namespace kmr::test

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-namespace kmr::testing {
+namespace kmr::test {
 
 class TempDirTest : public ::testing::Test {
   protected:
@@ -52,4 +52,4 @@ inline void WriteBytes(const std::string& path, const std::vector<std::uint8_t>&
               static_cast<std::streamsize>(bytes.size()));
 }
 
-}  // namespace kmr::testing
+}  // namespace kmr::test

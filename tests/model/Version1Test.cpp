@@ -10,11 +10,11 @@
 namespace kmr {
 namespace {
 
-using testing::ByteImage;
-using testing::Member1;
-using testing::MemberSlot1;
-using testing::NodeSlot1;
-using testing::Support1;
+using test::ByteImage;
+using test::Member1;
+using test::MemberSlot1;
+using test::NodeSlot1;
+using test::Support1;
 
 const float kEps = 1e-6f;
 
@@ -32,7 +32,7 @@ BeamModel Convert(const ByteImage& image, BeamModel model = StartModel()) {
 }
 
 TEST(Version1, HeaderFieldsAndTheFieldsThatKeepTheirValues) {
-    ByteImage image = testing::OldSampleVersion1();
+    ByteImage image = test::OldSampleVersion1();
     image.Int32(21, 12);  // span capacity, taken as it is
     image.Word(41, 1);
     image.Single(47, 2500.0f);
@@ -89,7 +89,7 @@ TEST(Version1, MemberLoadSlots) {
         {"negative old type is no load", -1, 1.0f, 4.0f, kLoadNone, 0, 6, 1.0},
     };
     for (const LoadCase& c : cases) {
-        ByteImage image = testing::OldSampleVersion1();
+        ByteImage image = test::OldSampleVersion1();
         image.Int32(MemberSlot1(1, 3), c.oldType);
         image.Single(MemberSlot1(1, 3) + 4, c.v1);
         image.Single(MemberSlot1(1, 3) + 8, c.v2);
@@ -105,7 +105,7 @@ TEST(Version1, MemberLoadSlots) {
 }
 
 TEST(Version1, SampleMembersAndEmptySlots) {
-    const BeamModel model = Convert(testing::OldSampleVersion1());
+    const BeamModel model = Convert(test::OldSampleVersion1());
     const MemberRecord& m2 = model.Members[2];
     EXPECT_EQ(m2.SpanLength.Value(), 5.0);
     EXPECT_EQ(m2.Io.Value(), 150000.0);
@@ -137,7 +137,7 @@ TEST(Version1, IoAndEFallBackToTheCommonValues) {
         {"other modes take nothing", 2, 0, 500, 900, 0, 2100, 0, 2100},
     };
     for (const IoCase& c : cases) {
-        ByteImage image = testing::OldSampleVersion1();
+        ByteImage image = test::OldSampleVersion1();
         image.Word(41, c.mode);
         image.Single(43, c.commonIo);
         image.Single(47, c.commonIoBD);
@@ -152,7 +152,7 @@ TEST(Version1, IoAndEFallBackToTheCommonValues) {
 }
 
 TEST(Version1, ReservedFieldsCarryTheThirdAndFourthValues) {
-    ByteImage image = testing::OldSampleVersion1();
+    ByteImage image = test::OldSampleVersion1();
     image.Single(Member1(1) + 8, 11.5f);
     image.Single(Member1(1) + 12, -0.25f);
     image.Single(Member1(1) + 20, 30.0f);
@@ -166,7 +166,7 @@ TEST(Version1, ReservedFieldsCarryTheThirdAndFourthValues) {
 }
 
 TEST(Version1, SupportsNodeLoadsSpringsAndConditions) {
-    ByteImage image = testing::OldSampleVersion1();
+    ByteImage image = test::OldSampleVersion1();
     image.Int32(NodeSlot1(1, 1), 1);  // moment
     image.Single(NodeSlot1(1, 1) + 4, -2.0f);
     image.Int32(NodeSlot1(1, 2), 0);  // value below epsilon
@@ -203,15 +203,15 @@ TEST(Version1, SupportsNodeLoadsSpringsAndConditions) {
 }
 
 TEST(Version1, CommonSpringAtEpsilonIsNotUsed) {
-    ByteImage image = testing::OldSampleVersion1();
+    ByteImage image = test::OldSampleVersion1();
     image.Single(59, kEps);
     EXPECT_EQ(Convert(image).Supports[3].SpringConstant.Value(), 0.0);
 }
 
-class Version1File : public testing::TempDirTest {};
+class Version1File : public test::TempDirTest {};
 
 TEST_F(Version1File, ReadByLowerCaseExtensionReportsVersion1) {
-    testing::WriteBytes(Path("old.kmr"), testing::OldSampleVersion1().bytes);
+    test::WriteBytes(Path("old.kmr"), test::OldSampleVersion1().bytes);
     BeamModel model = StartModel();
     const DataFileResult r = ReadDataFile(Path("old.kmr"), model);
     EXPECT_EQ(r.kind, FileKind::Version1);

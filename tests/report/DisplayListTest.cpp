@@ -106,7 +106,8 @@ TEST(Replay, ShapesLandAtTheirPageCoordinates) {
 TEST(Replay, TextInkStaysInsideItsRecordedBox) {
     TplPrev doc;
     doc.BeginDoc();
-    DrawText(doc, QStringLiteral("支点 ABCgj 123"), 5.0f, 5.0f, 1, 1, 24, fkGothic);
+    DrawText(doc, QStringLiteral("支点 ABCgj 123"), 5.0f, 5.0f, TextAlign::Left, TextAlign::Top, 24,
+             fkGothic);
     const DrawOp& t = doc.Page(1).ops.back();
     QImage img(2100, 2970, QImage::Format_RGB32);  // one pixel per page unit
     img.fill(Qt::white);
@@ -129,7 +130,7 @@ TEST(Replay, CellTextIsClippedAtTheCellBorder) {
     TplPrev doc;
     doc.BeginDoc();
     TableGrid grid(1, 1);
-    grid.Set(0, 0, QStringLiteral("WWWWWWWWWWWWWWWWWWWW"), 0);
+    grid.Set(0, 0, QStringLiteral("WWWWWWWWWWWWWWWWWWWW"), TextAlign::Left);
     DrawTable(doc, QStringLiteral("1.0"), grid, 1.0f, 1.0f, 0.5f, 9, fkGothic, 1, Qt::white);
     QImage img(2100, 2970, QImage::Format_RGB32);
     img.fill(Qt::white);

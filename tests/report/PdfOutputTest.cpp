@@ -30,8 +30,8 @@ void BuildTwoPages(TplPrev& doc) {
     DrawPageHeader(doc, state);
     DrawTitle(doc, QStringLiteral("●応力算定結果"), 2.5f, 3.0f, 10, fkGothic);
     TableGrid grid(2, 1);
-    grid.Set(0, 0, QStringLiteral(" 反  力(kN)"), 0);
-    grid.Set(1, 0, QStringLiteral("-123.457"), 2);
+    grid.Set(0, 0, QStringLiteral(" 反  力(kN)"), TextAlign::Left);
+    grid.Set(1, 0, QStringLiteral("-123.457"), TextAlign::Right);
     DrawTable(doc, QStringLiteral("2.5|1.5"), grid, 2.5f, 4.0f, 0.5f, 9, fkGothic, 1, Qt::black);
     StartNewPage(doc, state, 0.5f);
     DrawTitle(doc, QStringLiteral("●節点荷重"), 2.5f, 3.0f, 10, fkGothic);

@@ -29,8 +29,8 @@ class PrimitivesTest : public ::testing::Test {
 
 TEST_F(PrimitivesTest, TableBordersFollowTheColumnSpec) {
     TableGrid grid(2, 1);
-    grid.Set(0, 0, QStringLiteral("部 材 名"), 1);
-    grid.Set(1, 0, QStringLiteral("部材 [ 1 ]"), 1);
+    grid.Set(0, 0, QStringLiteral("部 材 名"), TextAlign::Center);
+    grid.Set(1, 0, QStringLiteral("部材 [ 1 ]"), TextAlign::Center);
     DrawTable(doc, QStringLiteral("2.0|12.0"), grid, 2.5f, 3.0f, 0.5f, 9, fkGothic, 1, Qt::black);
     const auto rects = OpsOf(Page(), OpKind::Rect);
     ASSERT_EQ(rects.size(), 2u);
@@ -62,7 +62,7 @@ TEST_F(PrimitivesTest, TableReturnsTheYBelowItsLastRow) {
 
 TEST_F(PrimitivesTest, BarSplitsACellIntoCentredSubRows) {
     TableGrid grid(1, 1);
-    grid.Set(0, 0, QStringLiteral("バ ネ|12.345"), 1);
+    grid.Set(0, 0, QStringLiteral("バ ネ|12.345"), TextAlign::Center);
     DrawTable(doc, QStringLiteral("3.0"), grid, 5.0f, 10.0f, 1.0f, 9, fkGothic, 1, Qt::black);
     const auto rects = OpsOf(Page(), OpKind::Rect);
     ASSERT_EQ(rects.size(), 1u) << "no line between sub-rows";
@@ -83,9 +83,9 @@ TEST_F(PrimitivesTest, BarSplitsACellIntoCentredSubRows) {
 
 TEST_F(PrimitivesTest, CellTextsSitOnTheirBorders) {
     TableGrid grid(3, 1);
-    grid.Set(0, 0, QStringLiteral(" 反  力(t)"), 0);
-    grid.Set(1, 0, QStringLiteral("-123.46"), 2);
-    grid.Set(2, 0, QStringLiteral("中"), 1);
+    grid.Set(0, 0, QStringLiteral(" 反  力(t)"), TextAlign::Left);
+    grid.Set(1, 0, QStringLiteral("-123.46"), TextAlign::Right);
+    grid.Set(2, 0, QStringLiteral("中"), TextAlign::Center);
     DrawTable(doc, QStringLiteral("2.5|1.5|1.5"), grid, 2.5f, 4.0f, 0.5f, 9, fkGothic, 1,
               Qt::black);
     const auto texts = Page().Texts();
@@ -104,10 +104,10 @@ TEST_F(PrimitivesTest, CellTextsSitOnTheirBorders) {
 TEST_F(PrimitivesTest, NumbersTooWideForTheirCellAreDrawnNarrowerNotCut) {
     const QString wide = QStringLiteral("-1225831250");
     TableGrid grid(4, 1);
-    grid.Set(0, 0, wide, 0);
-    grid.Set(1, 0, wide, 1);
-    grid.Set(2, 0, wide, 2);
-    grid.Set(3, 0, QStringLiteral("-123.46"), 2);
+    grid.Set(0, 0, wide, TextAlign::Left);
+    grid.Set(1, 0, wide, TextAlign::Center);
+    grid.Set(2, 0, wide, TextAlign::Right);
+    grid.Set(3, 0, QStringLiteral("-123.46"), TextAlign::Right);
     DrawTable(doc, QStringLiteral("1.5|1.5|1.5|1.5"), grid, 2.5f, 4.0f, 0.5f, 9, fkGothic, 1,
               Qt::black);
     PageRecord page = Page();
@@ -173,15 +173,15 @@ TEST(CellText, BarsSeparatePiecesAndATrailingEmptyPieceIsDropped) {
 
 TEST(Grid, ClearTableKeepsTheShape) {
     TableGrid g;
-    g.Set(2, 3, QStringLiteral("x"), 2);
+    g.Set(2, 3, QStringLiteral("x"), TextAlign::Right);
     EXPECT_EQ(g.Columns(), 3);
     EXPECT_EQ(g.Rows(), 4);
-    EXPECT_EQ(g.AlignAt(2, 3), 2);
+    EXPECT_EQ(g.AlignAt(2, 3), TextAlign::Right);
     ClearTable(g);
     EXPECT_EQ(g.Columns(), 3);
     EXPECT_EQ(g.Rows(), 4);
     EXPECT_EQ(g.At(2, 3), QString());
-    EXPECT_EQ(g.AlignAt(2, 3), 0);
+    EXPECT_EQ(g.AlignAt(2, 3), TextAlign::Left);
     EXPECT_EQ(g.At(9, 9), QString()) << "outside the grid reads empty";
 }
 
@@ -219,16 +219,27 @@ TEST_F(PrimitivesTest, PolygonPenAndBrushAreRecorded) {
 }
 
 TEST_F(PrimitivesTest, TextAnchorsPlaceTheTextBox) {
-    const struct { int h, v; } anchors[] = {{1, 1}, {2, 2}, {3, 3}, {2, 3}, {3, 1}};
+    using A = TextAlign;
+    const struct {
+        A h, v;
+    } anchors[] = {{A::Left, A::Top},
+                   {A::Center, A::Middle},
+                   {A::Right, A::Bottom},
+                   {A::Center, A::Bottom},
+                   {A::Right, A::Top}};
     for (const auto& a : anchors) {
         DrawText(doc, QStringLiteral("12.000"), 10.0f, 20.0f, a.h, a.v, 10, fkPGothic);
         const DrawOp& t = Page().ops.back();
         const int left = t.box.x(), right = t.TextRight(), top = t.box.y(), bottom = t.TextBottom();
         // Distance of the anchored edge (or twice the centre) from the anchor.
-        const int dx = a.h == 1 ? left - 1000 : a.h == 2 ? left + right - 2000 : right - 1000;
-        const int dy = a.v == 1 ? top - 2000 : a.v == 2 ? top + bottom - 4000 : bottom - 2000;
-        EXPECT_LE(std::abs(dx), a.h == 2 ? 1 : 0) << a.h;
-        EXPECT_LE(std::abs(dy), a.v == 2 ? 1 : 0) << a.v;
+        const int dx = a.h == A::Left     ? left - 1000
+                       : a.h == A::Center ? left + right - 2000
+                                          : right - 1000;
+        const int dy = a.v == A::Top      ? top - 2000
+                       : a.v == A::Middle ? top + bottom - 4000
+                                          : bottom - 2000;
+        EXPECT_LE(std::abs(dx), a.h == A::Center ? 1 : 0) << static_cast<int>(a.h);
+        EXPECT_LE(std::abs(dy), a.v == A::Middle ? 1 : 0) << static_cast<int>(a.v);
         EXPECT_EQ(t.font.face, QStringLiteral("ＭＳ Ｐゴシック"));
         EXPECT_EQ(t.font.height, -35);
     }

@@ -17,7 +17,7 @@ void DiagramView::Fresh() {
     update();
 }
 
-void DiagramView::Add(const ScreenOp& op) {
+void DiagramView::Add(const DrawOp& op) {
     ops_.push_back(op);
     QPainter painter(&image_);
     PaintScreenOp(op, painter);

@@ -21,9 +21,9 @@ class DiagramView : public QWidget, public ScreenSink {
     // Discards the picture: a white image of the control's size, no
     // operations.
     void Fresh();
-    void Add(const ScreenOp& op) override;
+    void Add(const DrawOp& op) override;
 
-    const std::vector<ScreenOp>& Ops() const { return ops_; }
+    const std::vector<DrawOp>& Ops() const { return ops_; }
     const QImage& Image() const { return image_; }
 
   protected:
@@ -31,7 +31,7 @@ class DiagramView : public QWidget, public ScreenSink {
 
   private:
     QImage image_;
-    std::vector<ScreenOp> ops_;
+    std::vector<DrawOp> ops_;
 };
 
 }  // namespace kmr::ui

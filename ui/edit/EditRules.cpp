@@ -1,5 +1,7 @@
 #include "edit/EditRules.h"
 
+#include "model/Model.h"
+
 namespace kmr::ui {
 
 FieldOutcome EvaluateField(const QString& text, const FieldLimit& limit, int inputUnit,
@@ -24,7 +26,7 @@ QString UnitLabelText(int label, int inputUnit) {
 }
 
 QString SupportName(int n) {
-    return QString(QChar(64 + n));
+    return QString(QLatin1Char(kmr::SupportLetter(n)));
 }
 
 namespace msg {

@@ -6,12 +6,13 @@
 #include "edit/CommonPage.h"
 #include "edit/DiagramView.h"
 #include "edit/EditRules.h"
-#include "edit/LoadDiagram.h"
+#include "edit/LoadPictures.h"
 #include "edit/LoadSlots.h"
 #include "edit/MemberLoadPage.h"
 #include "edit/MemberPropsPage.h"
 #include "edit/NodeLoadPage.h"
 #include "edit/NumberField.h"
+#include "edit/ScreenLoadDiagram.h"
 #include "edit/TopPanel.h"
 
 namespace kmr::ui {

@@ -11,36 +11,15 @@ namespace {
 
 constexpr double kPi = 3.14159265358979323846;
 
-Qt::BrushStyle QtBrush(int code) {
-    switch (code) {
-        case 1:
-            return Qt::SolidPattern;
-        case 2:
-            return Qt::BDiagPattern;
-        case 3:
-            return Qt::FDiagPattern;
-        case 4:
-            return Qt::CrossPattern;
-        case 5:
-            return Qt::DiagCrossPattern;
-        case 6:
-            return Qt::HorPattern;
-        case 7:
-            return Qt::VerPattern;
-        default:
-            return Qt::NoBrush;
-    }
-}
-
-QFont ScreenFont(const ScreenOp& op) {
-    QFont f(op.face);
-    f.setPixelSize(static_cast<int>(std::lround(op.pointSize * 96.0 / 72.0)));
-    f.setBold(op.bold);
+QFont ScreenFont(const DrawOp& op) {
+    QFont f(op.font.face);
+    f.setPixelSize(-op.font.height);
+    f.setBold(op.font.bold);
     return f;
 }
 
 // The box of a rectangle, ellipse or arc: the far corner is exclusive.
-QRect Box(const ScreenOp& op) {
+QRect Box(const DrawOp& op) {
     return QRect(op.points[0], op.points[1] - QPoint(1, 1));
 }
 
@@ -48,7 +27,7 @@ double AngleOf(const QPointF& centre, const QPoint& p) {
     return std::atan2(-(p.y() - centre.y()), p.x() - centre.x()) * 180.0 / kPi;
 }
 
-void PaintArc(const ScreenOp& op, QPainter& painter) {
+void PaintArc(const DrawOp& op, QPainter& painter) {
     const QRect box = Box(op);
     const QPointF centre = QRectF(op.points[0], op.points[1]).center();
     const double start = AngleOf(centre, op.points[2]);
@@ -58,33 +37,33 @@ void PaintArc(const ScreenOp& op, QPainter& painter) {
                     static_cast<int>(std::lround(span * 16)));
 }
 
-void PaintText(const ScreenOp& op, QPainter& painter) {
+void PaintText(const DrawOp& op, QPainter& painter) {
     QFont font = ScreenFont(op);
     // Text on a solid background (the current member and support) is drawn
     // with crisp pixels on a box a little larger than the text: thin strokes
     // smoothed into the background would leave it grey and hard to read.
-    const bool onSolid = op.brush == sbSolid;
+    const bool onSolid = op.brush.style == bsSolid;
     if (onSolid) font.setStyleStrategy(QFont::NoAntialias);
     const QFontMetrics fm(font);
     painter.save();
-    painter.translate(op.points[0]);
-    if (op.escapement != 0) painter.rotate(-op.escapement / 10.0);
+    painter.translate(op.box.topLeft());
+    if (op.font.escapement != 0) painter.rotate(-op.font.escapement / 10.0);
     const QRect box(0, 0, fm.horizontalAdvance(op.text), fm.height());
-    if (onSolid) painter.fillRect(box.adjusted(-2, -1, 2, 1), op.brushColor);
+    if (onSolid) painter.fillRect(box.adjusted(-2, -1, 2, 1), QColor::fromRgb(op.brush.color));
     painter.setFont(font);
-    painter.setPen(op.fontColor);
+    painter.setPen(QColor::fromRgb(op.font.color));
     painter.drawText(QPoint(0, fm.ascent()), op.text);
     painter.restore();
 }
 
-ScreenOp Shape(ScreenOpKind kind, int penWidth, const QColor& pen, int brushStyle,
-               const QColor& brushColor) {
-    ScreenOp op;
+DrawOp Shape(OpKind kind, int penWidth, const QColor& pen, BrushStyleCode brushStyle,
+             const QColor& brushColor) {
+    DrawOp op;
     op.kind = kind;
-    op.penWidth = penWidth;
-    op.pen = pen;
-    op.brush = brushStyle;
-    op.brushColor = brushColor;
+    op.pen.width = penWidth;
+    op.pen.color = pen.rgb();
+    op.brush.style = brushStyle;
+    op.brush.color = brushColor.rgb();
     return op;
 }
 
@@ -111,69 +90,70 @@ QString ScreenFontFace(int kind) {
     }
 }
 
-void PaintScreenOp(const ScreenOp& op, QPainter& painter) {
-    if (op.kind == ScreenOpKind::Text) {
+void PaintScreenOp(const DrawOp& op, QPainter& painter) {
+    if (op.kind == OpKind::Text) {
         PaintText(op, painter);
         return;
     }
-    painter.setPen(QPen(op.pen, op.penWidth));
-    painter.setBrush(op.brush == sbClear ? QBrush(Qt::NoBrush)
-                                         : QBrush(op.brushColor, QtBrush(op.brush)));
+    painter.setPen(QPen(QColor::fromRgb(op.pen.color), op.pen.width));
+    painter.setBrush(op.brush.style == bsClear
+                         ? QBrush(Qt::NoBrush)
+                         : QBrush(QColor::fromRgb(op.brush.color), QtBrushStyle(op.brush.style)));
     switch (op.kind) {
-        case ScreenOpKind::Line:
+        case OpKind::Line:
             painter.drawLine(op.points[0], op.points[1]);
             break;
-        case ScreenOpKind::Rect:
+        case OpKind::Rect:
             painter.drawRect(Box(op));
             break;
-        case ScreenOpKind::Ellipse:
+        case OpKind::Ellipse:
             painter.drawEllipse(Box(op));
             break;
-        case ScreenOpKind::Arc:
+        case OpKind::Arc:
             PaintArc(op, painter);
             break;
-        case ScreenOpKind::Polygon:
+        case OpKind::Polygon:
             painter.drawPolygon(QPolygon(QList<QPoint>(op.points.begin(), op.points.end())));
             break;
-        case ScreenOpKind::Text:
+        case OpKind::Text:
             break;
     }
 }
 
 void DrawText(ScreenSink& sink, const QString& text, int pointSize, const QColor& brushColor,
-              const QColor& fontColor, int brushStyle, bool bold, int fontKind, int angle, double x,
-              double y) {
-    ScreenOp op;
-    op.kind = ScreenOpKind::Text;
-    op.points = {QPoint(ToPixel(x), ToPixel(y))};
+              const QColor& fontColor, BrushStyleCode brushStyle, bool bold, int fontKind,
+              int angle, double x, double y) {
+    DrawOp op;
+    op.kind = OpKind::Text;
+    op.box = QRect(QPoint(ToPixel(x), ToPixel(y)), QSize(0, 0));
     op.text = text;
-    op.pointSize = pointSize;
-    op.brush = brushStyle;
-    op.brushColor = brushColor;
-    op.fontColor = fontColor;
-    op.bold = bold;
-    op.face = ScreenFontFace(fontKind);
-    op.escapement = angle * 10;
+    op.font.face = ScreenFontFace(fontKind);
+    op.font.height = -static_cast<int>(std::lround(pointSize * 96.0 / 72.0));
+    op.font.color = fontColor.rgb();
+    op.font.bold = bold;
+    op.font.escapement = angle * 10;
+    op.brush.style = brushStyle;
+    op.brush.color = brushColor.rgb();
     sink.Add(op);
 }
 
 void DrawLine(ScreenSink& sink, double x1, double y1, double x2, double y2, int penWidth,
               const QColor& pen) {
-    ScreenOp op = Shape(ScreenOpKind::Line, penWidth, pen, sbClear, Qt::white);
+    DrawOp op = Shape(OpKind::Line, penWidth, pen, bsClear, Qt::white);
     op.points = {QPoint(ToPixel(x1), ToPixel(y1)), QPoint(ToPixel(x2), ToPixel(y2))};
     sink.Add(op);
 }
 
 void DrawRect(ScreenSink& sink, double x1, double y1, double x2, double y2, int penWidth,
-              const QColor& pen, int brushStyle, const QColor& brushColor) {
-    ScreenOp op = Shape(ScreenOpKind::Rect, penWidth, pen, brushStyle, brushColor);
+              const QColor& pen, BrushStyleCode brushStyle, const QColor& brushColor) {
+    DrawOp op = Shape(OpKind::Rect, penWidth, pen, brushStyle, brushColor);
     op.points = {QPoint(ToPixel(x1), ToPixel(y1)), QPoint(ToPixelUp(x2), ToPixelUp(y2))};
     sink.Add(op);
 }
 
 void DrawCircle(ScreenSink& sink, double cx, double cy, double r, int penWidth, const QColor& pen,
-                int brushStyle, const QColor& brushColor) {
-    ScreenOp op = Shape(ScreenOpKind::Ellipse, penWidth, pen, brushStyle, brushColor);
+                BrushStyleCode brushStyle, const QColor& brushColor) {
+    DrawOp op = Shape(OpKind::Ellipse, penWidth, pen, brushStyle, brushColor);
     op.points = {QPoint(ToPixel(cx - r), ToPixel(cy - r)),
                  QPoint(ToPixelUp(cx + r), ToPixelUp(cy + r))};
     sink.Add(op);
@@ -181,7 +161,7 @@ void DrawCircle(ScreenSink& sink, double cx, double cy, double r, int penWidth, 
 
 void DrawArc(ScreenSink& sink, double cx, double cy, double r, double startDeg, double endDeg,
              int penWidth, const QColor& pen) {
-    ScreenOp op = Shape(ScreenOpKind::Arc, penWidth, pen, sbClear, Qt::white);
+    DrawOp op = Shape(OpKind::Arc, penWidth, pen, bsClear, Qt::white);
     const double a0 = startDeg * kPi / 180.0;
     const double a1 = endDeg * kPi / 180.0;
     op.points = {QPoint(ToPixel(cx - r), ToPixel(cy - r)),
@@ -192,8 +172,8 @@ void DrawArc(ScreenSink& sink, double cx, double cy, double r, double startDeg, 
 }
 
 void DrawPolygon(ScreenSink& sink, const std::vector<ScreenPoint>& points, int penWidth,
-                 const QColor& pen, int brushStyle, const QColor& brushColor) {
-    ScreenOp op = Shape(ScreenOpKind::Polygon, penWidth, pen, brushStyle, brushColor);
+                 const QColor& pen, BrushStyleCode brushStyle, const QColor& brushColor) {
+    DrawOp op = Shape(OpKind::Polygon, penWidth, pen, brushStyle, brushColor);
     for (const ScreenPoint& p : points) op.points.emplace_back(ToPixel(p.x), ToPixel(p.y));
     sink.Add(op);
 }

@@ -4,12 +4,12 @@
 #include <QLabel>
 
 #include "WindowState.h"
-#include "calc/Validation.h"
 #include "edit/DiagramView.h"
 #include "edit/LoadSlots.h"
 #include "edit/NumberField.h"
 #include "edit/PageContext.h"
 #include "edit/PageParts.h"
+#include "model/Model.h"
 
 namespace kmr::ui {
 namespace {

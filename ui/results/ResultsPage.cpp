@@ -119,8 +119,8 @@ void RecordResultsDrawing(kmr::TplPrev& doc, const kmr::BeamModel& model,
     const int n = static_cast<int>(diagram.Members.size());
     const kmr::StressDiagramPlacement p = kmr::DrawStressDiagrams(doc, model, diagram, 1, n, f);
     if (signLine) {
-        kmr::DrawText(doc, kmr::SignConventionText(), f.titleLeft, p.bottom + 0.1f, 1, 1, 8,
-                      kmr::fkGothic);
+        kmr::DrawText(doc, kmr::SignConventionText(), f.titleLeft, p.bottom + 0.1f,
+                      kmr::TextAlign::Left, kmr::TextAlign::Top, 8, kmr::fkGothic);
     }
     doc.EndDoc();
     doc.plSetPrinter = nullptr;

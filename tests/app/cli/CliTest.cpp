@@ -11,10 +11,10 @@
 namespace kmr::cli {
 namespace {
 
-using kmr::testing::ReadBytes;
-using kmr::testing::WriteBytes;
+using kmr::test::ReadBytes;
+using kmr::test::WriteBytes;
 
-class Cli : public kmr::testing::TempDirTest {
+class Cli : public kmr::test::TempDirTest {
   protected:
     int Run(const std::vector<std::string>& args) {
         out_.str("");
@@ -33,7 +33,7 @@ std::size_t Count(const std::string& text, const std::string& what) {
 }
 
 TEST_F(Cli, DumpVersion3ListsEveryRecord) {
-    WriteBytes(Path("s.KMX"), kmr::testing::TwoSpanSampleVersion3().bytes);
+    WriteBytes(Path("s.KMX"), kmr::test::TwoSpanSampleVersion3().bytes);
     ASSERT_EQ(Run({"dump", Path("s.KMX")}), kExitOk) << err_.str();
     const std::string json = out_.str();
     EXPECT_EQ(json.rfind("{\n  \"kind\": 3,", 0), 0u);
@@ -52,7 +52,7 @@ TEST_F(Cli, DumpVersion3ListsEveryRecord) {
 }
 
 TEST_F(Cli, DumpVersion1ShowsTheConvertedAndRenamedModel) {
-    kmr::testing::ByteImage image = kmr::testing::OldSampleVersion1();
+    kmr::test::ByteImage image = kmr::test::OldSampleVersion1();
     WriteBytes(Path("old.Kmr"), image.bytes);
     ASSERT_EQ(Run({"dump", Path("old.Kmr")}), kExitOk) << err_.str();
     EXPECT_TRUE(OutHas("\"kind\": 1,"));
@@ -64,11 +64,11 @@ TEST_F(Cli, DumpVersion1ShowsTheConvertedAndRenamedModel) {
 }
 
 TEST_F(Cli, DumpTextsAndValuesThatNeedCare) {
-    kmr::testing::ByteImage image = kmr::testing::TwoSpanSampleVersion3();
-    image.Text(9, "\xB6\xC5\x82\xA0\"");                    // ｶﾅ, あ (Shift-JIS) and a quote
-    image.bytes[kmr::testing::Member3(1) + 27 + 9] = 0x7F;  // Reserved1: NaN, never read
-    image.bytes[kmr::testing::Member3(1) + 27 + 8] = 0xFF;
-    image.bytes[kmr::testing::Member3(1) + 27 + 7] = 0xC0;
+    kmr::test::ByteImage image = kmr::test::TwoSpanSampleVersion3();
+    image.Text(9, "\xB6\xC5\x82\xA0\"");                 // ｶﾅ, あ (Shift-JIS) and a quote
+    image.bytes[kmr::test::Member3(1) + 27 + 9] = 0x7F;  // Reserved1: NaN, never read
+    image.bytes[kmr::test::Member3(1) + 27 + 8] = 0xFF;
+    image.bytes[kmr::test::Member3(1) + 27 + 7] = 0xC0;
     WriteBytes(Path("t.KMX"), image.bytes);
     ASSERT_EQ(Run({"dump", Path("t.KMX")}), kExitOk) << err_.str();
     EXPECT_TRUE(OutHas("\"ProgramVersion\": \"ｶﾅあ\\\"\"")) << out_.str().substr(0, 200);
@@ -85,7 +85,7 @@ TEST_F(Cli, FileErrorsExitWithOneAndNameTheFile) {
         std::vector<std::uint8_t> bytes;
         const char* message;
     };
-    kmr::testing::ByteImage badCount = kmr::testing::TwoSpanSampleVersion3();
+    kmr::test::ByteImage badCount = kmr::test::TwoSpanSampleVersion3();
     badCount.Int32(19, 11);
     const Case cases[] = {
         {std::vector<std::uint8_t>(100, 0), "短すぎます"},
@@ -116,7 +116,7 @@ TEST_F(Cli, UsageErrorsExitWithTwo) {
 }
 
 TEST_F(Cli, ConvertWritesVersion3NextToTheOldFile) {
-    WriteBytes(Path("OLD.Kmr"), kmr::testing::OldSampleVersion1().bytes);
+    WriteBytes(Path("OLD.Kmr"), kmr::test::OldSampleVersion1().bytes);
     ASSERT_EQ(Run({"convert", Path("OLD.Kmr")}), kExitOk) << err_.str();
     const std::vector<std::uint8_t> written = ReadBytes(Path("OLD.KMX"));
     ASSERT_EQ(written.size(), 5034u);
@@ -129,11 +129,11 @@ TEST_F(Cli, ConvertWritesVersion3NextToTheOldFile) {
     EXPECT_EQ(model.Members[2].Name.Str(), "2");
     EXPECT_EQ(model.Supports[3].SpringConstant.Value(), 40.0);
     EXPECT_EQ(model.Header.ProductId.Str(), "PLOV-Kmr");
-    EXPECT_EQ(ReadBytes(Path("OLD.Kmr")), kmr::testing::OldSampleVersion1().bytes);
+    EXPECT_EQ(ReadBytes(Path("OLD.Kmr")), kmr::test::OldSampleVersion1().bytes);
 }
 
 TEST_F(Cli, ConvertNeverOverwritesWithoutForce) {
-    WriteBytes(Path("a.Kmr"), kmr::testing::OldSampleVersion1().bytes);
+    WriteBytes(Path("a.Kmr"), kmr::test::OldSampleVersion1().bytes);
     WriteBytes(Path("a.KMX"), {1, 2, 3});
     EXPECT_EQ(Run({"convert", Path("a.Kmr")}), kExitFileError);
     EXPECT_TRUE(ErrHas(Path("a.KMX")));
@@ -145,9 +145,9 @@ TEST_F(Cli, ConvertNeverOverwritesWithoutForce) {
 
 TEST_F(Cli, ConvertToAFolderGoesOnPastFailures) {
     std::filesystem::create_directory(Path("out"));
-    WriteBytes(Path("one.kmr"), kmr::testing::OldSampleVersion1().bytes);
-    WriteBytes(Path("two.Kmr"), kmr::testing::OldSampleVersion1().bytes);
-    WriteBytes(Path("new.KMX"), kmr::testing::TwoSpanSampleVersion3().bytes);
+    WriteBytes(Path("one.kmr"), kmr::test::OldSampleVersion1().bytes);
+    WriteBytes(Path("two.Kmr"), kmr::test::OldSampleVersion1().bytes);
+    WriteBytes(Path("new.KMX"), kmr::test::TwoSpanSampleVersion3().bytes);
     EXPECT_EQ(Run({"convert", Path("one.kmr"), Path("missing.Kmr"), Path("new.KMX"),
                    Path("two.Kmr"), "-o", Path("out")}),
               kExitFileError);

@@ -16,7 +16,7 @@ namespace {
 
 using namespace kmr::test;
 
-class DiagramVerb : public kmr::testing::TempDirTest {
+class DiagramVerb : public kmr::test::TempDirTest {
   protected:
     std::string Write(const std::string& name, const BeamModel& m) {
         // Forward slashes: the name appears unescaped in the expected JSON.

@@ -19,10 +19,10 @@ namespace kmr::cli {
 namespace {
 
 namespace fs = std::filesystem;
-using kmr::testing::ReadBytes;
-using kmr::testing::WriteBytes;
+using kmr::test::ReadBytes;
+using kmr::test::WriteBytes;
 
-class SafeFiles : public kmr::testing::TempDirTest {
+class SafeFiles : public kmr::test::TempDirTest {
   protected:
     int Run(const std::vector<std::string>& args) {
         out_.str("");
@@ -58,7 +58,7 @@ TEST_F(SafeFiles, EveryVerbRefusesAFifo) {
 // The report never replaces its data file, any data file, or anything that is
 // not a regular file.
 TEST_F(SafeFiles, ReportRefusesUnsafeOutputs) {
-    const std::vector<std::uint8_t> data = kmr::testing::TwoSpanSampleVersion3().bytes;
+    const std::vector<std::uint8_t> data = kmr::test::TwoSpanSampleVersion3().bytes;
     WriteBytes(Path("beam.KMX"), data);
     WriteBytes(Path("other.kmx"), data);
     ASSERT_EQ(mkfifo(Path("pipe.pdf").c_str(), 0600), 0);
@@ -85,7 +85,7 @@ TEST_F(SafeFiles, ReportRefusesUnsafeOutputs) {
 }
 
 TEST_F(SafeFiles, ConvertWithForceFollowsLinksButReplacesNoSpecialFile) {
-    WriteBytes(Path("old.Kmr"), kmr::testing::OldSampleVersion1().bytes);
+    WriteBytes(Path("old.Kmr"), kmr::test::OldSampleVersion1().bytes);
     fs::create_directory(Path("out"));
     ASSERT_EQ(mkfifo(Path("pipe").c_str(), 0600), 0);
     fs::create_symlink(Path("pipe"), Path("out/old.KMX"));
@@ -105,7 +105,7 @@ TEST_F(SafeFiles, ConvertWithForceFollowsLinksButReplacesNoSpecialFile) {
 // so is a version-1 file whose common load height is far below zero.
 TEST_F(SafeFiles, BeamsWithoutAFiniteResultAreRefused) {
     WriteDataFile(Path("overflow.KMX"), kmr::test::OverflowingBeam());
-    kmr::testing::ByteImage old = kmr::testing::OldSampleVersion1();
+    kmr::test::ByteImage old = kmr::test::OldSampleVersion1();
     old.Single(33, -1e30f);  // common load height
     WriteBytes(Path("low.Kmr"), old.bytes);
     const struct {

@@ -17,7 +17,7 @@ const QColor kRed(255, 0, 0);
 
 int Polygons(DiagramView* d, const QColor& pen) {
     int n = 0;
-    for (const ScreenOp& op : d->Ops()) n += op.kind == ScreenOpKind::Polygon && op.pen == pen;
+    for (const DrawOp& op : d->Ops()) n += op.kind == OpKind::Polygon && op.pen.color == pen.rgb();
     return n;
 }
 
@@ -315,8 +315,8 @@ TEST_F(LoadPages, TheDiagramFollowsThePageTheTabAndTheSupports) {
     Tabs("TabGirLoad")->setCurrentIndex(1);
     EXPECT_EQ(Polygons(Diagram(), kRed), 1);
     bool member2Red = false;
-    for (const ScreenOp& op : Diagram()->Ops()) {
-        if (op.kind == ScreenOpKind::Polygon && op.pen == kRed) {
+    for (const DrawOp& op : Diagram()->Ops()) {
+        if (op.kind == OpKind::Polygon && op.pen.color == kRed.rgb()) {
             member2Red = op.points[0] == QPoint(123, 37);
         }
     }
@@ -330,8 +330,8 @@ TEST_F(LoadPages, TheDiagramFollowsThePageTheTabAndTheSupports) {
     // A support changed to fixed draws the solid block at once.
     Choose("ComboSiten2", kSupportFixed);
     int blocks = 0;
-    for (const ScreenOp& op : Diagram()->Ops()) {
-        blocks += op.kind == ScreenOpKind::Rect && op.pen == QColor(0, 0, 255);
+    for (const DrawOp& op : Diagram()->Ops()) {
+        blocks += op.kind == OpKind::Rect && op.pen.color == qRgb(0, 0, 255);
     }
     EXPECT_EQ(blocks, 1);
 }

@@ -194,7 +194,7 @@ TEST_F(ReportVerbTest, RefusedFileWritesNothing) {
     WriteDataFile(Path(data), m);
     const QString fresh = File("fresh.pdf");
     const Outcome r = Report({Path(data), "-o", Path(fresh)});
-    EXPECT_EQ(r.status, 2);
+    EXPECT_EQ(r.status, cli::kExitRefused);
     EXPECT_NE(r.err.find("refused.KMX"), std::string::npos) << r.err;
     EXPECT_FALSE(QFile::exists(fresh));
 
@@ -205,7 +205,7 @@ TEST_F(ReportVerbTest, RefusedFileWritesNothing) {
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
         f.write("earlier");
     }
-    EXPECT_EQ(Report({Path(data), "-o", Path(earlier)}).status, 2);
+    EXPECT_EQ(Report({Path(data), "-o", Path(earlier)}).status, cli::kExitRefused);
     QFile f(earlier);
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     EXPECT_EQ(f.readAll(), QByteArray("earlier"));
@@ -217,16 +217,17 @@ TEST_F(ReportVerbTest, UnreadableFileAndMisuseWriteNothing) {
     EXPECT_EQ(missing.status, cli::kExitFileError);
     EXPECT_NE(missing.err.find("missing.KMX"), std::string::npos) << missing.err;
 
-    EXPECT_EQ(Report({}).status, cli::kExitUsage);
-    EXPECT_EQ(Report({Path(WriteSimpleBeam(0)), "-o"}).status, cli::kExitUsage);
-    EXPECT_EQ(Report({Path(WriteSimpleBeam(0)), "--pages"}).status, cli::kExitUsage);
-    EXPECT_EQ(Report({"a.KMX", "b.KMX"}).status, cli::kExitUsage);
+    const std::string data = Path(WriteSimpleBeam(0));
+    const std::vector<std::string> misuses[] = {
+        {}, {data, "-o"}, {data, "--pages"}, {"a.KMX", "b.KMX"}};
+    for (const auto& args : misuses) {
+        EXPECT_EQ(Report(args).status, cli::kExitUsage) << args.size() << " arguments";
+    }
     EXPECT_FALSE(QFile::exists(pdf));
     EXPECT_FALSE(QFile::exists(File("simple.pdf")));
 
     // A folder that does not exist: the message names the file.
-    const Outcome unwritable =
-        Report({Path(WriteSimpleBeam(0)), "-o", Path(File("no-such-folder/out.pdf"))});
+    const Outcome unwritable = Report({data, "-o", Path(File("no-such-folder/out.pdf"))});
     EXPECT_EQ(unwritable.status, cli::kExitFileError);
     EXPECT_NE(unwritable.err.find("out.pdf"), std::string::npos) << unwritable.err;
 }

@@ -1,8 +1,9 @@
-#include "edit/LoadDiagram.h"
+#include "edit/ScreenLoadDiagram.h"
 
 #include <cmath>
 
-#include "calc/Validation.h"
+#include "WindowState.h"
+#include "model/Model.h"
 
 namespace kmr::ui {
 namespace {
@@ -36,10 +37,11 @@ struct Frame {
         DrawLine(k, x1 * s, y1 * s, x2 * s, y2 * s, 1, c);
     }
     void Rect(ScreenSink& k, double x1, double y1, double x2, double y2, const QColor& pen,
-              int brush, const QColor& brushColor) const {
+              BrushStyleCode brush, const QColor& brushColor) const {
         DrawRect(k, x1 * s, y1 * s, x2 * s, y2 * s, 1, pen, brush, brushColor);
     }
-    void Polygon(ScreenSink& k, std::vector<ScreenPoint> pts, const QColor& c, int brush) const {
+    void Polygon(ScreenSink& k, std::vector<ScreenPoint> pts, const QColor& c,
+                 BrushStyleCode brush) const {
         for (ScreenPoint& p : pts) p = {p.x * s, p.y * s};
         DrawPolygon(k, pts, 1, c, brush, c);
     }
@@ -50,7 +52,7 @@ struct Frame {
         Line(k, x, y0, x, y0 - h, c);
         const double tip = downward ? y0 : y0 - h;
         const double base = downward ? y0 - q : y0 - h + q;
-        Polygon(k, {{x, tip}, {x - q / 3, base}, {x + q / 3, base}}, c, sbSolid);
+        Polygon(k, {{x, tip}, {x - q / 3, base}, {x + q / 3, base}}, c, bsSolid);
     }
 };
 
@@ -83,7 +85,7 @@ void DrawDistributed(ScreenSink& k, const Frame& f, int type, double a, double l
             pts = {{a, y0}, {a + l1, y0}, {a + l1 / 2, y0 - h}};
             break;
     }
-    f.Polygon(k, pts, c, sbVertical);
+    f.Polygon(k, pts, c, bsVertical);
 }
 
 void FixedSupport(ScreenSink& k, const Frame& f, int n, double x) {
@@ -93,11 +95,11 @@ void FixedSupport(ScreenSink& k, const Frame& f, int n, double x) {
         const double face = first ? x - 0.02 : x + 0.02;
         const double back = first ? x - 0.175 : x + 0.15;
         f.Rect(k, std::min(back, face), yc - 0.3, std::max(back, face), yc + 0.3, kWhite,
-               sbBDiagonal, kBlue);
+               bsBDiagonal, kBlue);
         f.Line(k, face, yc - 0.3, face, yc + 0.3, kBlue);
         return;
     }
-    f.Rect(k, x - 0.075, f.y0 + 0.02, x + 0.075, f.y0 + f.b - 0.02, kBlue, sbSolid, kBlue);
+    f.Rect(k, x - 0.075, f.y0 + 0.02, x + 0.075, f.y0 + f.b - 0.02, kBlue, bsSolid, kBlue);
 }
 
 void SpringSupport(ScreenSink& k, const Frame& f, double x) {
@@ -127,10 +129,10 @@ void MomentSymbol(ScreenSink& k, const Frame& f, double x, double value, const Q
     const double ey = yc - r * std::sin(rad);
     if (value > 0) {
         const double e = x + ex;
-        f.Polygon(k, {{e, ey}, {e + 0.2 * q, ey - q}, {e + 0.9 * q, ey - 0.45 * q}}, c, sbSolid);
+        f.Polygon(k, {{e, ey}, {e + 0.2 * q, ey - q}, {e + 0.9 * q, ey - 0.45 * q}}, c, bsSolid);
     } else {
         const double e = x - ex;  // the 235° end
-        f.Polygon(k, {{e, ey}, {e - 0.2 * q, ey - q}, {e - 0.9 * q, ey - 0.45 * q}}, c, sbSolid);
+        f.Polygon(k, {{e, ey}, {e - 0.2 * q, ey - q}, {e - 0.9 * q, ey - 0.45 * q}}, c, bsSolid);
     }
 }
 
@@ -166,10 +168,10 @@ void DrawMember(ScreenSink& sink, const DiagramInput& in, int m) {
     const double xL = f.SupportX(m);
     const double xR = xL + f.sw;
     const double yb = f.y0 + f.b;
-    f.Rect(sink, xL, f.y0, xR, yb, kBlack, sbClear, kWhite);
+    f.Rect(sink, xL, f.y0, xR, yb, kBlack, bsClear, kWhite);
     const bool current = m == in.currentMember;
     DrawText(sink, QStringLiteral("[%1]").arg(m), 10, kBlack, current ? kWhite : kBlack,
-             current ? sbSolid : sbClear, current, 1, 0, (xL + f.sw / 2 - 0.2) * f.s,
+             current ? bsSolid : bsClear, current, 1, 0, (xL + f.sw / 2 - 0.2) * f.s,
              (yb + 0.02) * f.s);
     f.Line(sink, xL, yb + 0.6, xL, yb + 1.23, kBlack);
     f.Line(sink, xL, yb + 1.18, xR, yb + 1.18, kBlack);
@@ -182,7 +184,9 @@ void DrawMemberLoads(ScreenSink& sink, const DiagramInput& in, int m, bool erase
     const double span = member.SpanLength;
     if (span < kEps) return;
     const double k = f.sw / span;
-    const QColor c = erase ? kWhite : (in.activePage == 1 && m == in.currentMember) ? kRed : kBlack;
+    const QColor c = erase                                                         ? kWhite
+                     : (in.activePage == kMemberLoadPage && m == in.currentMember) ? kRed
+                                                                                   : kBlack;
     const double xL = f.SupportX(m);
     for (const kmr::MemberLoad& load : member.Loads) {
         if (SkipMemberLoad(load)) continue;
@@ -210,10 +214,10 @@ void DrawSupport(ScreenSink& sink, const DiagramInput& in, int n, bool symbolOnl
             break;
         case kmr::kSupportSimple:
             f.Polygon(sink, {{x, yb}, {x + 0.09, yb + 0.18}, {x - 0.09, yb + 0.18}}, kBlue,
-                      sbSolid);
+                      bsSolid);
             break;
         case kmr::kSupportHinge:
-            DrawCircle(sink, x * f.s, (f.y0 + f.b / 2) * f.s, 0.07 * f.s, 1, kBlue, sbClear,
+            DrawCircle(sink, x * f.s, (f.y0 + f.b / 2) * f.s, 0.07 * f.s, 1, kBlue, bsClear,
                        kWhite);
             break;
         case kmr::kSupportSpring:
@@ -224,16 +228,16 @@ void DrawSupport(ScreenSink& sink, const DiagramInput& in, int n, bool symbolOnl
     }
     if (symbolOnly) return;
     const bool current = n == in.currentSupport;
-    DrawText(sink, QString(QChar(64 + n)), 10, kBlue, current ? kWhite : kBlue,
-             current ? sbSolid : sbClear, current, 2, 0, (x + 0.15) * f.s, (yb + 0.2) * f.s);
+    DrawText(sink, QString(QLatin1Char(kmr::SupportLetter(n))), 10, kBlue, current ? kWhite : kBlue,
+             current ? bsSolid : bsClear, current, 2, 0, (x + 0.15) * f.s, (yb + 0.2) * f.s);
 }
 
 void DrawNodeLoads(ScreenSink& sink, const DiagramInput& in, int n, bool erase) {
     const Frame f(in);
     const double x = f.SupportX(n);
-    const QColor c = erase                                            ? kWhite
-                     : (in.activePage == 2 && n == in.currentSupport) ? kRed
-                                                                      : kGreen;
+    const QColor c = erase                                                        ? kWhite
+                     : (in.activePage == kNodeLoadPage && n == in.currentSupport) ? kRed
+                                                                                  : kGreen;
     for (const kmr::NodeLoad& load : in.model->Supports[static_cast<std::size_t>(n)].NodeLoads) {
         const double v = load.Value;
         if (!kmr::IsNodeLoadCode(load.LoadType) || std::fabs(v) < kEps) continue;

@@ -18,7 +18,7 @@ struct DiagramInput {
     kmr::DrawGeometry geometry;
     int currentMember = 1;
     int currentSupport = 1;
-    int activePage = 0;  // 1: member loads, 2: node loads
+    int activePage = 0;  // a MainPage: the member or node being edited is drawn red
 };
 
 // The screen geometry for an image `imageWidth` pixels wide.
