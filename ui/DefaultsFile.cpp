@@ -1,6 +1,7 @@
 #include "DefaultsFile.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <algorithm>
 #include <cstring>
@@ -66,7 +67,8 @@ DefaultsRead ReadDefaultsFile(const QString& path, DefaultsBlock& block) {
     block = DefaultsBlock();
     QFile f(path);
     if (!f.exists()) return DefaultsRead::Missing;
-    if (!f.open(QIODevice::ReadOnly)) return DefaultsRead::WrongSize;
+    // A pipe or device in its place would block the start; it is no defaults file.
+    if (!QFileInfo(path).isFile() || !f.open(QIODevice::ReadOnly)) return DefaultsRead::WrongSize;
     const QByteArray data = f.readAll();
     if (data.size() != DefaultsBlock::kSize) return DefaultsRead::WrongSize;
     std::memcpy(block.Bytes().data(), data.constData(), DefaultsBlock::kSize);

@@ -1,6 +1,7 @@
 #include "RecentFiles.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <stdexcept>
 
@@ -57,7 +58,8 @@ void RecentFiles::Promote(int n) {
 void RecentFiles::Read(const QString& path) {
     entries_ = {};
     QFile f(path);
-    if (!f.open(QIODevice::ReadOnly)) return;
+    // Only a regular file: a pipe in its place would block the start.
+    if (!QFileInfo(path).isFile() || !f.open(QIODevice::ReadOnly)) return;
     int n = 0;
     while (n < kCount && !f.atEnd()) {
         QString line = QString::fromUtf8(f.readLine());

@@ -4,6 +4,7 @@
 // calculation report (計算書) as a PDF of vector pages with searchable text.
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QSettings>
 #include <QStandardPaths>
@@ -86,7 +87,9 @@ bool SavedPageBreakDefault() {
         dir = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     }
     QFile f(QDir(dir).filePath(QStringLiteral("PLOVKmr.def")));
-    if (!f.open(QIODevice::ReadOnly) || f.size() != 864) return false;
+    // Only a regular file: a pipe in its place would block the report.
+    if (!QFileInfo(f.fileName()).isFile() || !f.open(QIODevice::ReadOnly) || f.size() != 864)
+        return false;
     const QByteArray head = f.read(4);
     return head.size() == 4 && head != QByteArray(4, '\0');
 }

@@ -7,8 +7,11 @@
 #include <QTemporaryDir>
 #include <cstring>
 
+#include <sys/stat.h>
+
 #include "AppSettings.h"
 #include "DefaultsFile.h"
+#include "RecentFiles.h"
 #include "Version.h"
 
 namespace kmr::ui {
@@ -226,6 +229,22 @@ TEST(DefaultsFileTest, FailedWriteNamesTheFile) {
     QString error;
     EXPECT_FALSE(WriteDefaultsFile(path, DefaultsBlock(), &error));
     EXPECT_TRUE(error.contains(path)) << error.toStdString();
+}
+
+// A pipe in place of a store read at start would block the window for ever:
+// each reader treats it as an unusable file and returns at once.
+TEST(StoresOnSpecialFiles, PipesAreNotRead) {
+    QTemporaryDir dir;
+    const QString defaults = dir.filePath(QStringLiteral("PLOVKmr.def"));
+    const QString recent = dir.filePath(QStringLiteral("_RecentFile.dat"));
+    for (const QString& p : {defaults, recent}) {
+        ASSERT_EQ(mkfifo(QFile::encodeName(p).constData(), 0600), 0);
+    }
+    DefaultsBlock block;
+    EXPECT_EQ(ReadDefaultsFile(defaults, block), DefaultsRead::WrongSize);
+    RecentFiles list;
+    list.Read(recent);
+    EXPECT_EQ(list.FilledCount(), 0);
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QPrinter>
@@ -142,7 +143,7 @@ bool TplSetPrinter::SaveToFile(const QString& path) const {
 
 bool TplSetPrinter::LoadFromFile(const QString& path) {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return false;
+    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly)) return false;
     QJsonParseError err{};
     const QJsonDocument doc = QJsonDocument::fromJson(file.readAll(), &err);
     if (err.error != QJsonParseError::NoError || !doc.isObject()) return false;
