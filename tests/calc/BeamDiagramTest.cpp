@@ -256,6 +256,23 @@ DiagramValues Superposed(const BeamModel& m, const CalcResults& r, int i, double
     return v;
 }
 
+// Calls check(model, trial) for the first `wanted` of `trials` random beams
+// of `seed` that pass the validation, each traced by its trial number; fails
+// when fewer pass.
+template <class Check>
+void ForCalculatedRandomBeams(unsigned seed, int trials, int wanted, Check check) {
+    RandomBeam gen(seed);
+    int calculated = 0;
+    for (int trial = 0; trial < trials && calculated < wanted; ++trial) {
+        BeamModel m = gen.Make();
+        if (!ValidateModel(m, kValidateCalculation).Passed()) continue;
+        ++calculated;
+        SCOPED_TRACE(testing::Message() << "trial " << trial);
+        check(m, trial);
+    }
+    EXPECT_GE(calculated, wanted);
+}
+
 // The scale of a set of values, for tolerances.
 double Scale(const MemberDiagram& d, double DiagramValues::*field) {
     double s = 1e-12;
@@ -264,13 +281,7 @@ double Scale(const MemberDiagram& d, double DiagramValues::*field) {
 }
 
 TEST(BeamDiagram, RandomBeamsStayWithinTheirExtremesAndMeetTheEndValues) {
-    RandomBeam gen(7301);
-    int calculated = 0;
-    for (int trial = 0; trial < 150 && calculated < 40; ++trial) {
-        const BeamModel m = gen.Make();
-        if (!ValidateModel(m, kValidateCalculation).Passed()) continue;
-        ++calculated;
-        SCOPED_TRACE(testing::Message() << "trial " << trial);
+    ForCalculatedRandomBeams(7301, 150, 40, [](BeamModel& m, int) {
         CalcResults r;
         RunCalculation(m, r);
         const BeamDiagram beam = BuildBeamDiagram(m, r);
@@ -306,8 +317,7 @@ TEST(BeamDiagram, RandomBeamsStayWithinTheirExtremesAndMeetTheEndValues) {
             }
             EXPECT_EQ(over, 0) << "member " << i + 1;
         }
-    }
-    EXPECT_GE(calculated, 40);
+    });
 }
 
 // Downward node force (node loads and concentrated member loads standing on
@@ -327,13 +337,7 @@ void NodeLoads(const BeamModel& m, int s, double& force, double& moment) {
 }
 
 TEST(BeamDiagram, RandomBeamsAreContinuousAcrossPiecesAndNodes) {
-    RandomBeam gen(4417);
-    int calculated = 0;
-    for (int trial = 0; trial < 300 && calculated < 80; ++trial) {
-        const BeamModel m = gen.Make();
-        if (!ValidateModel(m, kValidateCalculation).Passed()) continue;
-        ++calculated;
-        SCOPED_TRACE(testing::Message() << "trial " << trial);
+    ForCalculatedRandomBeams(4417, 300, 80, [](BeamModel& m, int) {
         CalcResults r;
         RunCalculation(m, r);
         const BeamDiagram beam = BuildBeamDiagram(m, r);
@@ -384,17 +388,11 @@ TEST(BeamDiagram, RandomBeamsAreContinuousAcrossPiecesAndNodes) {
                 EXPECT_NEAR(right.M - left.M, moment, 2e-5 * sm) << "node " << s;
             }
         }
-    }
-    EXPECT_GE(calculated, 80);
+    });
 }
 
 TEST(BeamDiagram, EquilibriumOfRandomBeams) {
-    RandomBeam gen(991);
-    int calculated = 0;
-    for (int trial = 0; trial < 200 && calculated < 60; ++trial) {
-        BeamModel m = gen.Make();
-        if (!ValidateModel(m, kValidateCalculation).Passed()) continue;
-        ++calculated;
+    ForCalculatedRandomBeams(991, 200, 60, [](BeamModel& m, int trial) {
         m.Header.OutputUnit = trial % 2;  // t or kN
         CalcResults r;
         RunCalculation(m, r);
@@ -418,8 +416,7 @@ TEST(BeamDiagram, EquilibriumOfRandomBeams) {
         if (std::fabs(loads) > 1) {
             EXPECT_LT(e.Residual, 1e-5) << "trial " << trial;
         }
-    }
-    EXPECT_GE(calculated, 60);
+    });
 }
 
 }  // namespace
