@@ -72,7 +72,12 @@ DataFileResult WriteDataFile(const std::string& path, const BeamModel& model) {
         throw DataFileError(DataFileError::Problem::kVersion1Target, result.fileName,
                             text::Version1Target(result.fileName));
     }
-    const std::vector<std::uint8_t> bytes = EncodeVersion3(model);
+    std::vector<std::uint8_t> bytes = EncodeVersion3(model);
+    // The design block exactly as read or set (also one that could not be
+    // read): nothing of it is lost or rewritten by a save.
+    if (model.Design.State != DesignState::None) {
+        bytes.insert(bytes.end(), model.Design.Raw.begin(), model.Design.Raw.end());
+    }
     // A symbolic link is followed, even one whose target does not exist yet:
     // the file it names is replaced (or created), the link stays.
     const std::string target = files::FollowLinks(result.fileName);
