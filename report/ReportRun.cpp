@@ -1,6 +1,7 @@
 #include "report/ReportRun.h"
 
 #include "calc/Units.h"
+#include "report/CheckSection.h"
 #include "report/DiagramSection.h"
 #include "report/InputPages.h"
 #include "report/ResultTables.h"
@@ -27,6 +28,7 @@ void ReportRun(TplPrev& doc, const BeamModel& model, const CalcResults& results,
 
     DrawResultsSection(doc, model, results, state);
     if (options.stressDiagrams) DrawDiagramSection(doc, model, results, state);
+    if (options.sectionCheck) DrawCheckSection(doc, model, results, state);
     DrawInputSection(doc, model, options.pageBreakFlag, state);
     doc.EndDoc();
 }

@@ -59,6 +59,10 @@ void WriteDefaultUnits(QSettings& store, const DefaultUnits& units);
 // else. The command line's report reads the same value.
 bool ReadDiagramDefault(QSettings& store);
 void WriteDiagramDefault(QSettings& store, bool on);
+// The default of "断面検定を出力" (the report's section check), the value
+// "CheckFlag", read and written as DiagramFlag is.
+bool ReadCheckDefault(QSettings& store);
+void WriteCheckDefault(QSettings& store, bool on);
 
 // Where and how the preview window opens.
 struct PreviewForm {

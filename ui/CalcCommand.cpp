@@ -71,6 +71,7 @@ void TMainF::ShowReport() {
     options.version = ProgramVersion().FileVersion;
     options.pageBreakFlag = state_.PageBreakFlag;
     options.stressDiagrams = state_.DiagramFlag;
+    options.sectionCheck = state_.CheckFlag;
     kmr::ReportRun(*paper_, state_.Model, results_, options);
 
     AppSettings& s = state_.Settings;

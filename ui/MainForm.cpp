@@ -30,6 +30,7 @@
 #include "ToolIcons.h"
 #include "UserDialogs.h"
 #include "Version.h"
+#include "check/CheckPage.h"
 #include "dialogs/YoungList.h"
 #include "edit/PageParts.h"
 #include "report/PageDocument.h"
@@ -276,7 +277,11 @@ void TMainF::BuildPages(QWidget* parent) {
     auto* results =
         new ResultsPage([this](QString* reason) { return LiveModel(reason); }, *dialogs_, true);
     pageControl_->addTab(results, QStringLiteral("計算結果"));
-    UseNarrowTabs(pageControl_->tabBar());  // the five tabs beside the buttons
+    auto* check = new CheckPage(
+        state_, *dialogs_, [this](QString* reason) { return LiveModel(reason); },
+        [this] { editor_->ShowAllMemberProperties(); });
+    pageControl_->addTab(check, QStringLiteral("断面検定"));
+    UseNarrowTabs(pageControl_->tabBar());  // the six tabs beside the buttons
     connect(pageControl_, &QTabWidget::currentChanged, this,
             [this](int index) { PageControl1Change(index); });
 }
@@ -301,6 +306,7 @@ void TMainF::StartUp() {
         ReadSettings(*store, state_.Settings);
         state_.Units = ReadDefaultUnits(*store);
         state_.DiagramDefault = ReadDiagramDefault(*store);
+        state_.CheckDefault = ReadCheckDefault(*store);
     }
     const VersionInfo& version = ProgramVersion();
     state_.Settings.AppExeName =

@@ -1,5 +1,5 @@
 // plovkmr report FILE [-o OUT.pdf] [--page-break | --no-page-break]
-// [--diagrams | --no-diagrams]: the
+// [--diagrams | --no-diagrams] [--check | --no-check]: the
 // calculation command's steps without the window, then the whole
 // calculation report (計算書) as a PDF of vector pages with searchable text.
 #include <QDir>
@@ -94,16 +94,17 @@ bool SavedPageBreakDefault() {
     return head.size() == 4 && head != QByteArray(4, '\0');
 }
 
-// The default of the window's "応力図を出力", the value "DiagramFlag" of the
-// settings (PLOVKMR_HOME/PLOV-Kmr.ini when that is set): on unless it is "0".
-bool SavedDiagramsDefault() {
+// A default of the window's report check boxes, a value of the settings
+// (PLOVKMR_HOME/PLOV-Kmr.ini when that is set): on unless it is "0".
+// "DiagramFlag": "応力図を出力"; "CheckFlag": "断面検定を出力".
+bool SavedReportFlag(const char* key) {
     const QString dir = qEnvironmentVariable("PLOVKMR_HOME");
     const std::unique_ptr<QSettings> store =
         dir.isEmpty()
             ? std::make_unique<QSettings>(QStringLiteral("Korvale"), QStringLiteral("PLOV-Kmr"))
             : std::make_unique<QSettings>(QDir(dir).filePath(QStringLiteral("PLOV-Kmr.ini")),
                                           QSettings::IniFormat);
-    return store->value(QStringLiteral("DiagramFlag")).toString().trimmed() != QStringLiteral("0");
+    return store->value(QString::fromLatin1(key)).toString().trimmed() != QStringLiteral("0");
 }
 
 struct ReportArgs {
@@ -114,9 +115,12 @@ struct ReportArgs {
     std::optional<bool> noPageBreak;
     // --diagrams / --no-diagrams: the diagram section; neither: the saved default.
     std::optional<bool> diagrams;
+    // --check / --no-check: the section check of a beam with design data;
+    // neither: the saved default.
+    std::optional<bool> check;
 };
 
-// Parses FILE [-o OUT.pdf] [--page-break | --no-page-break] [--diagrams | --no-diagrams];
+// Parses FILE [-o OUT.pdf] and the switches of the sections;
 // prints the problem and returns false on misuse.
 bool ParseArgs(const std::vector<std::string>& args, ReportArgs& parsed, std::ostream& err) {
     for (std::size_t i = 0; i < args.size(); ++i) {
@@ -131,6 +135,8 @@ bool ParseArgs(const std::vector<std::string>& args, ReportArgs& parsed, std::os
             parsed.noPageBreak = a == "--no-page-break";
         } else if (a == "--diagrams" || a == "--no-diagrams") {
             parsed.diagrams = a == "--diagrams";
+        } else if (a == "--check" || a == "--no-check") {
+            parsed.check = a == "--check";
         } else if (a.size() > 1 && a[0] == '-') {
             err << "plovkmr report: 不明なオプションです: " << a << "\n";
             return false;
@@ -199,7 +205,8 @@ int RunReport(const std::vector<std::string>& args, std::ostream& out, std::ostr
     options.documentPath = QFile::decodeName(a.file.c_str());
     options.version = QStringLiteral(KMR_FILE_VERSION);
     options.pageBreakFlag = a.noPageBreak ? *a.noPageBreak : SavedPageBreakDefault();
-    options.stressDiagrams = a.diagrams ? *a.diagrams : SavedDiagramsDefault();
+    options.stressDiagrams = a.diagrams ? *a.diagrams : SavedReportFlag("DiagramFlag");
+    options.sectionCheck = a.check ? *a.check : SavedReportFlag("CheckFlag");
     ReportRun(doc, model, results, options);
     QString error;
     if (!WritePdf(doc, QFile::decodeName(a.pdf.c_str()), &error)) {
