@@ -134,12 +134,14 @@ QStringList CheckIntroLines(BucklingFormula method) {
     const QString formula = method == BucklingFormula::Aij2005
                                 ? QStringLiteral("日本建築学会 鋼構造設計規準 2005")
                                 : QStringLiteral("平成13年国交省告示第1024号");
-    return {QStringLiteral("長期（固定荷重＋積載荷重）に対する検定。fb: ") + formula +
-                QStringLiteral("、E = 205000 N/mm2"),
-            QStringLiteral("C = 1.75 + 1.05(M2/M1) + 0.3(M2/M1)² ≦ 2.3、M2/M1: 複曲率で正、"
-                           "単曲率で負（区間内に端部を超える M があるとき、片持ちでは C = 1）"),
-            QStringLiteral("σb = M/Zx、τ = Q/Aw、fs = F/(1.5√3)、たわみ: 変形増大係数×δ ≦ L/制限"
-                           "（δ は両端を結ぶ線から、片持ちは支持端から）")};
+    return {
+        QStringLiteral("長期（固定荷重＋積載荷重）に対する検定　fb: ") + formula +
+            QStringLiteral("　E = 205000 N/mm2"),
+        QStringLiteral("C = 1.75 + 1.05(M2/M1) + 0.3(M2/M1)² ≦ 2.3　M2/M1: 複曲率で正、単曲率で負"),
+        QStringLiteral("区間内の M が端部を超えるとき、片持ち梁では C = 1　σb = M/Zx　τ = Q/Aw　"
+                       "fs = F/(1.5√3)"),
+        QStringLiteral(
+            "たわみ: 変形増大係数×δ ≦ L/制限（δ は両端を結ぶ線から、片持ち梁は支持端から）")};
 }
 
 std::vector<std::vector<QString>> CheckTableRows(const BeamModel& model, const BeamCheck& check) {
