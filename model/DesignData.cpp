@@ -154,18 +154,24 @@ void ReadSteelAndBracing(const Json& o, const std::string& id, MemberDesign& d) 
         Refuse(MemberWhere(id, "section"), "断面（\"section\" または寸法）がありません。");
 }
 
-MemberDesign ReadMember(const Json& o, std::size_t index, int spanCount) {
-    std::string id = "members[" + std::to_string(index) + "]";
+// The member number first, so that every later refusal names the member.
+int ReadMemberNumber(const Json& o, const std::string& id, int spanCount) {
     if (!o.is_object()) Refuse(id + ": ", "オブジェクトで指定してください。");
-    CheckKeys(o, id);
     if (!o.contains("member")) Refuse(MemberWhere(id, "member"), "部材番号がありません。");
-    MemberDesign d;
+    if (!o["member"].is_number_integer())
+        Refuse(MemberWhere(id, "member"), "整数で指定してください。");
     const long long member = o["member"].get<long long>();
     if (member < 1 || member > spanCount)
         Refuse(MemberWhere(id, "member"), "部材番号 " + std::to_string(member) + " は 1〜" +
                                               std::to_string(spanCount) + " の範囲にありません。");
-    d.Member = static_cast<int>(member);
-    id = "部材 " + std::to_string(d.Member);
+    return static_cast<int>(member);
+}
+
+MemberDesign ReadMember(const Json& o, std::size_t index, int spanCount) {
+    MemberDesign d;
+    d.Member = ReadMemberNumber(o, "members[" + std::to_string(index) + "]", spanCount);
+    const std::string id = "部材 " + std::to_string(d.Member);
+    CheckKeys(o, id);
     ReadSection(o, id, d);
     ReadSteelAndBracing(o, id, d);
     d.DeflectionLimit = Positive(o, "deflectionLimit", id, 300);
