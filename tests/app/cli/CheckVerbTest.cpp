@@ -2,6 +2,7 @@
 // the design data stored in and removed from a file.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <random>
@@ -68,7 +69,8 @@ TEST_F(CheckVerb, ExitStatuses) {
     EXPECT_EQ(Run({"check", beam}), 2);  // no design data
     EXPECT_EQ(Run({"check", Path("none.KMX")}), 1);
     EXPECT_EQ(Run({"sections", "--json"}), 0);
-    EXPECT_GE(std::count(out_.str().begin(), out_.str().end(), '\n'), 42);
+    const std::string list = out_.str();
+    EXPECT_GE(std::count(list.begin(), list.end(), '\n'), 42);
 }
 
 TEST_F(CheckVerb, DesignStoredAndCleared) {
