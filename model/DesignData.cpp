@@ -12,6 +12,8 @@ namespace kmr {
 namespace {
 
 using Json = nlohmann::json;
+// Written in the order of the keys as documented.
+using OrderedJson = nlohmann::ordered_json;
 
 constexpr char kTag[8] = {'K', 'M', 'R', 'D', 'E', 'S', 'G', 'N'};
 constexpr std::uint32_t kBlockVersion = 1;
@@ -152,18 +154,24 @@ void ReadSteelAndBracing(const Json& o, const std::string& id, MemberDesign& d) 
         Refuse(MemberWhere(id, "section"), "断面（\"section\" または寸法）がありません。");
 }
 
-MemberDesign ReadMember(const Json& o, std::size_t index, int spanCount) {
-    std::string id = "members[" + std::to_string(index) + "]";
+// The member number first, so that every later refusal names the member.
+int ReadMemberNumber(const Json& o, const std::string& id, int spanCount) {
     if (!o.is_object()) Refuse(id + ": ", "オブジェクトで指定してください。");
-    CheckKeys(o, id);
     if (!o.contains("member")) Refuse(MemberWhere(id, "member"), "部材番号がありません。");
-    MemberDesign d;
+    if (!o["member"].is_number_integer())
+        Refuse(MemberWhere(id, "member"), "整数で指定してください。");
     const long long member = o["member"].get<long long>();
     if (member < 1 || member > spanCount)
-        Refuse(MemberWhere(id, "member"),
-               "部材番号は 1〜" + std::to_string(spanCount) + " で指定してください。");
-    d.Member = static_cast<int>(member);
-    id = "部材 " + std::to_string(d.Member);
+        Refuse(MemberWhere(id, "member"), "部材番号 " + std::to_string(member) + " は 1〜" +
+                                              std::to_string(spanCount) + " の範囲にありません。");
+    return static_cast<int>(member);
+}
+
+MemberDesign ReadMember(const Json& o, std::size_t index, int spanCount) {
+    MemberDesign d;
+    d.Member = ReadMemberNumber(o, "members[" + std::to_string(index) + "]", spanCount);
+    const std::string id = "部材 " + std::to_string(d.Member);
+    CheckKeys(o, id);
     ReadSection(o, id, d);
     ReadSteelAndBracing(o, id, d);
     d.DeflectionLimit = Positive(o, "deflectionLimit", id, 300);
@@ -187,8 +195,8 @@ void ReadTop(const Json& top, DesignData& data) {
         Refuse("\"members\": ", "配列で指定してください。");
 }
 
-Json MemberJson(const MemberDesign& d) {
-    Json o;
+OrderedJson MemberJson(const MemberDesign& d) {
+    OrderedJson o;
     o["member"] = d.Member;
     if (!d.Section.empty()) o["section"] = d.Section;
     if (d.HasPlates) {
@@ -250,12 +258,12 @@ DesignData ParseDesignJson(const std::string& text, int spanCount) {
     return data;
 }
 
-std::string DesignJson(const DesignData& data) {
-    Json top;
+std::string DesignJson(const DesignData& data, bool compact) {
+    OrderedJson top;
     top["method"] = data.Method == BucklingFormula::Aij2005 ? "aij2005" : "notification";
-    top["members"] = Json::array();
+    top["members"] = OrderedJson::array();
     for (const MemberDesign& d : data.Members) top["members"].push_back(MemberJson(d));
-    return top.dump(2) + "\n";
+    return compact ? top.dump() : top.dump(2) + "\n";
 }
 
 DesignBlock MakeDesignBlock(const DesignData& data) {

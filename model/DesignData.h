@@ -58,9 +58,9 @@ class DesignError : public std::runtime_error {
 // refused with DesignError. Designations and grades are checked by the
 // section check, which owns their lists.
 DesignData ParseDesignJson(const std::string& text, int spanCount);
-// The JSON text of the design data (indented, ending with a newline); parsed
-// back it gives the same data.
-std::string DesignJson(const DesignData& data);
+// The JSON text of the design data (indented and ending with a newline, or
+// compact on one line without one); parsed back it gives the same data.
+std::string DesignJson(const DesignData& data, bool compact = false);
 
 // The design data held with a beam. None: the file ends with the image.
 // Present: Data parsed from Raw. Unreadable: a block whose tag was found but
@@ -82,5 +82,14 @@ constexpr std::size_t kMaxDesignBlockBytes = 4u << 20;
 DesignBlock MakeDesignBlock(const DesignData& data);
 // The bytes after the image: None when empty or without the tag.
 DesignBlock ReadDesignBlock(const std::uint8_t* bytes, std::size_t size);
+
+}  // namespace kmr
+
+namespace kmr {
+
+// Reads a design JSON file (a regular file of at most kMaxDesignBlockBytes)
+// and parses it: DataFileError when it cannot be read, DesignError when its
+// content is refused.
+DesignData ReadDesignFile(const std::string& path, int spanCount);
 
 }  // namespace kmr
