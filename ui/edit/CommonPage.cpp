@@ -91,7 +91,8 @@ void CommonPage::BuildLoadGroup(QWidget* area) {
 }
 
 void CommonPage::BuildPageBreakGroup(QWidget* area) {
-    QGroupBox* g = Group(area, QStringLiteral("改ﾍﾟｰｼﾞﾌﾗｸﾞ"), QRect(4, 156, 290, 82));
+    // The group grows by a row for the second section box under the first.
+    QGroupBox* g = Group(area, QStringLiteral("改ﾍﾟｰｼﾞﾌﾗｸﾞ"), QRect(4, 156, 290, 100));
     newPage_ = new QCheckBox(QStringLiteral("荷重表を改ﾍﾟｰｼﾞせず作成"), g);
     newPage_->setObjectName(QStringLiteral("Chk_NewPage"));
     newPage_->move(10, 22);
@@ -112,7 +113,7 @@ void CommonPage::BuildPageBreakGroup(QWidget* area) {
     check_ = new QCheckBox(QStringLiteral("断面検定を出力"), g);
     check_->setObjectName(QStringLiteral("Chk_Check"));
     check_->setToolTip(QStringLiteral("設計データのある梁で、計算書に断面検定を出力します"));
-    check_->move(diagrams_->x() + diagrams_->width() + 4, 50);
+    check_->move(diagrams_->x(), diagrams_->y() + 22);
     check_->adjustSize();
     QObject::connect(check_, &QCheckBox::clicked, context_.Connections(),
                      [this](bool on) { Chk_CheckClick(on); });
