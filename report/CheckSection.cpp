@@ -168,7 +168,7 @@ void DrawCheckSection(TplPrev& doc, const BeamModel& model, const CalcResults& r
     const BeamCheck check = CheckBeamDesign(model, BuildBeamDiagram(model, results));
     const QStringList intro = check.Done ? CheckIntroLines(check.Design.Method)
                                          : QStringList{QString::fromStdString(check.Problem) +
-                                                       QStringLiteral("断面検定は行いません。")};
+                                                       QStringLiteral("　断面検定は行いません。")};
     const auto rows = CheckTableRows(model, check);
     const int members = static_cast<int>(rows.front().size()) - 1;
     const float introNeed = kHeadingRoom + 0.1f + kLineHeight * float(intro.size());

@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QFile>
 #include <QTableWidget>
 #include <nlohmann/json.hpp>
 #include <sstream>
@@ -130,6 +131,39 @@ TEST_F(CheckPageTest, IoFromTheSectionAfterAQuestion) {
     const QStringList lines = QApplication::clipboard()->text().split(QLatin1Char('\n'));
     ASSERT_EQ(lines.size(), 3) << "header, member 1, end";
     EXPECT_TRUE(lines[1].startsWith(QStringLiteral("部材 [ 1 ]\tH-400x200x8x13\t")));
+}
+
+// Saved and opened again, the design data is the same; a damaged block is
+// replaced by an edit only when the user says so.
+TEST_F(CheckPageTest, DesignDataSavedAndAnUnreadableBlockReplacedOnlyWhenAsked) {
+    OpenExample();
+    Enter(QStringLiteral("CheckSection1"), QStringLiteral("H-400x200x8x13"));
+    Enter(QStringLiteral("CheckLimit3"), QStringLiteral("250"));
+    const QString path = Path(QStringLiteral("saved.KMX"));
+    kmr::WriteDataFile(path.toStdString(), Model());
+    const kmr::DesignData saved = Model().Design.Data;
+    ASSERT_EQ(saved.Members.size(), 2u);
+    Window().OpenFromCommandLine(path);
+    Check().UpdateNow();
+    EXPECT_TRUE(Model().Design.Data == saved);
+    EXPECT_EQ(Line(QStringLiteral("CheckSection1"))->text(), QStringLiteral("H-400x200x8x13"));
+
+    QByteArray bytes = ReadAll(path);
+    bytes[bytes.size() - 3] = '#';  // the JSON no longer matches its checksum
+    QFile damaged(path);
+    ASSERT_TRUE(damaged.open(QIODevice::WriteOnly));
+    damaged.write(bytes);
+    damaged.close();
+    Window().OpenFromCommandLine(path);
+    Check().UpdateNow();
+    ASSERT_EQ(Model().Design.State, kmr::DesignState::Unreadable);
+    EXPECT_FALSE(Check().MessageText().isEmpty());
+    for (const Button answer : {Button::Cancel, Button::Yes}) {
+        dialogs.answers = {answer};
+        Enter(QStringLiteral("CheckSection2"), QStringLiteral("H-300x150x6.5x9"));
+        EXPECT_EQ(Model().Design.State,
+                  answer == Button::Yes ? kmr::DesignState::Present : kmr::DesignState::Unreadable);
+    }
 }
 
 }  // namespace
