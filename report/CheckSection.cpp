@@ -101,7 +101,7 @@ float Heading(TplPrev& doc, const ReportState& state, const QString& text) {
 }
 
 float DrawLines(TplPrev& doc, const ReportState& state, const QStringList& lines) {
-    float y = state.cursor + 0.1f;
+    float y = state.cursor + 0.2f;
     for (const QString& line : lines) {
         DrawTitle(doc, line, state.geometry.leftMargin + 0.5f, y, kTableFontSize, fkGothic, 100);
         y += kLineHeight;
@@ -171,7 +171,7 @@ void DrawCheckSection(TplPrev& doc, const BeamModel& model, const CalcResults& r
                                                        QStringLiteral("　断面検定は行いません。")};
     const auto rows = CheckTableRows(model, check);
     const int members = static_cast<int>(rows.front().size()) - 1;
-    const float introNeed = kHeadingRoom + 0.1f + kLineHeight * float(intro.size());
+    const float introNeed = kHeadingRoom + 0.2f + kLineHeight * float(intro.size());
     const float tableNeed = 0.25f + kRowHeight * float(rows.size());
     if (!PageFits(state, introNeed + (members > 0 ? tableNeed : 0.0f)))
         StartNewPage(doc, state, 0.2f);
