@@ -51,6 +51,25 @@ QString Slenderness(const MemberCheck& c) {
     return c.DeflectionN > 0 ? QStringLiteral("1/") + Fixed(c.DeflectionN, 0) : kDash;
 }
 
+// The branch of the fb formula that gave fb.
+QString RuleText(FbRule rule) {
+    switch (rule) {
+        case FbRule::Fb1:
+            return QStringLiteral("fb1 = F{2/3－4/15(lb/i)²/CΛ²}");
+        case FbRule::Fb2:
+            return QStringLiteral("fb2 = 89000/(lb・h/Af)");
+        case FbRule::Cap:
+            return QStringLiteral("F/1.5");
+        case FbRule::UpToPlastic:
+            return QStringLiteral("F/ν（λb≦pλb）");
+        case FbRule::UpToElastic:
+            return QStringLiteral("{1－0.4(λb－pλb)/(eλb－pλb)}F/ν");
+        case FbRule::Elastic:
+            return QStringLiteral("F/(2.17λb²)（λb＞eλb）");
+    }
+    return {};
+}
+
 struct Row {
     QString header;
     bool sectionOnly;  // "－" for a member with only a deflection limit
@@ -74,6 +93,7 @@ std::vector<Row> Rows(const QString& u) {
          }},
         {QStringLiteral(" C"), true, [](C c, R) { return Fixed(c.C, 3); }},
         {QStringLiteral(" fb (N/mm2)"), true, [](C c, R) { return Fixed(c.Fb, 1); }},
+        {QStringLiteral(" fb の式"), true, [](C c, R) { return RuleText(c.Rule); }},
         {QStringLiteral(" M (") + u + QStringLiteral("m)"), true,
          [](C c, R) { return ByMagnitude(c.M); }},
         {QStringLiteral(" σb (N/mm2)"), true, [](C c, R) { return Fixed(c.SigmaB, 1); }},
