@@ -290,7 +290,10 @@ void CheckPage::SyncRows(const kmr::BeamModel& document) {
     const kmr::DesignData data = document.Design.State == kmr::DesignState::Present
                                      ? document.Design.Data
                                      : kmr::DesignData{};
-    if (n == rowCount_ && data == shown_) return;
+    // A formula chosen before any member has design data stays on screen.
+    const bool same = data == shown_ ||
+                      (document.Design.State == kmr::DesignState::None && shown_.Members.empty());
+    if (n == rowCount_ && same) return;
     shown_ = data;
     if (n != rowCount_) {
         for (int m = 1; m <= rowCount_; ++m) rows_[std::size_t(m)] = {};
@@ -400,6 +403,10 @@ void CheckPage::ChangeMethod(int index) {
 // unreadable block is replaced only when the user says so.
 bool CheckPage::StoreDesign(const kmr::DesignData& data) {
     if (data == shown_) return false;
+    if (data.Members.empty() && state_.Model.Design.State == kmr::DesignState::None) {
+        shown_ = data;  // nothing to keep with the beam yet
+        return false;
+    }
     if (state_.Model.Design.State == kmr::DesignState::Unreadable &&
         !AskYes(QString::fromStdString(state_.Model.Design.Problem) +
                 QStringLiteral(

@@ -58,6 +58,10 @@ QString ReadSection(int member, const DesignRowText& t, MemberDesign& d) {
     if (name.isEmpty()) return {};
     if (name == PlatesItem()) return ReadPlates(member, t, d);
     const ListedSection* s = FindSection(name.toStdString());
+    for (const ListedSection& listed : SectionList()) {  // typed in either case
+        if (!s && name.compare(QString::fromLatin1(listed.Name), Qt::CaseInsensitive) == 0)
+            s = &listed;
+    }
     if (!s)
         return Refusal(member, QStringLiteral("断面"),
                        QStringLiteral("「%1」は一覧にありません。").arg(name));

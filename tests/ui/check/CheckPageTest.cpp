@@ -59,6 +59,8 @@ TEST_F(CheckPageTest, RatiosAreThoseOfCheckAndTheDocumentChangesOnlyByDesignEdit
     EXPECT_FALSE(State().IsModified) << "the page shown";
     EXPECT_EQ(Model().Design.State, kmr::DesignState::None);
     EXPECT_EQ(Find<QTableWidget>("CheckTable")->rowCount(), 3);
+    Choose(QStringLiteral("CheckMethod"), 1);  // AIJ 2005, kept for the first member
+    EXPECT_FALSE(State().IsModified) << "no design data yet";
     const struct {
         const char* field;
         const char* text;
@@ -72,6 +74,7 @@ TEST_F(CheckPageTest, RatiosAreThoseOfCheckAndTheDocumentChangesOnlyByDesignEdit
         EXPECT_TRUE(State().IsModified);
         const nlohmann::json json = CheckOfDocument();
         ASSERT_EQ(json["members"].size(), 1u);
+        EXPECT_EQ(json["method"], "aij2005");
         const nlohmann::json& c = json["members"][0];
         EXPECT_EQ(Cell(1, kBending), MarkedRatio(c["bendingRatio"]));
         EXPECT_EQ(Cell(1, kShear), MarkedRatio(c["shearRatio"]));
