@@ -389,7 +389,13 @@ void CheckPage::CommitRow(int member) {
         committing_ = false;
         return;
     }
-    if (StoreDesign(WithMember(shown_, member, reading.Design))) ShowPlatesOf(member);
+    // Unchanged data (or values that mean nothing without a section) show
+    // the row as stored.
+    if (StoreDesign(WithMember(shown_, member, reading.Design))) {
+        ShowPlatesOf(member);
+    } else {
+        ShowRow(member);
+    }
     committing_ = false;
 }
 
