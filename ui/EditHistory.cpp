@@ -61,16 +61,22 @@ void EditHistory::Restart(bool savedState) {
 }
 
 void EditHistory::MarkSaved() {
-    Checkpoint();
+    CommitTyping();
     saved_ = history_.Current();
     RemoveRecoveryCopy();
+}
+
+void EditHistory::CommitTyping() {
+    typing_ = false;
+    Checkpoint();
 }
 
 void EditHistory::Checkpoint() {
     checkpointQueued_ = false;
     // A modal dialog may still be about to change the document: its change
-    // is taken at the next event after it closed.
-    if (showing_ || QApplication::activeModalWidget()) return;
+    // is taken at the next event after it closed. A field being typed in
+    // becomes a step when it is left.
+    if (typing_ || showing_ || QApplication::activeModalWidget()) return;
     const std::optional<DocumentImage> image = window_.DocumentImageNow();
     if (!image || *image == history_.Current()) return;
     history_.Push(*image, DescribeChange(history_.Current(), *image), window_.CurrentPlace());
@@ -79,12 +85,12 @@ void EditHistory::Checkpoint() {
 }
 
 void EditHistory::Undo() {
-    Checkpoint();
+    CommitTyping();
     if (history_.CanUndo()) Show(history_.Undo());
 }
 
 void EditHistory::Redo() {
-    Checkpoint();
+    CommitTyping();
     if (history_.CanRedo()) Show(history_.Redo());
 }
 
@@ -133,20 +139,23 @@ bool EditHistory::eventFilter(QObject* watched, QEvent* event) {
             return HandleFieldKey(watched, event);
         case QEvent::KeyPress: {
             if (HandleFieldKey(watched, event)) return true;
+            if (!InOwnField(watched)) break;
             const int key = static_cast<QKeyEvent*>(event)->key();
-            if (InOwnField(watched) && (key == Qt::Key_Return || key == Qt::Key_Enter)) {
-                RequestCheckpoint();
+            if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+                CommitTyping();
+            } else {
+                typing_ = true;
             }
             break;
         }
         case QEvent::FocusOut:
-            if (InOwnField(watched)) RequestCheckpoint();
+            if (InOwnField(watched)) CommitTyping();
             break;
         case QEvent::MouseButtonRelease:
         case QEvent::KeyRelease:
         case QEvent::Wheel:
             Touch();
-            if (!InOwnField(watched)) RequestCheckpoint();
+            RequestCheckpoint();
             break;
         case QEvent::WindowActivate:
             if (watched == &window_) RequestCheckpoint();

@@ -1,7 +1,7 @@
 // Undo, redo and the recovery copy of the main window's document. A change
 // becomes one step when the user has finished it: a field when it loses the
-// focus or takes Return, any other control after the click or key that
-// changed it. The document's state is its file image with the load slots on
+// focus or takes Return, any other control after the click, key or wheel
+// turn that changed it. The document's state is its file image with the load slots on
 // screen gathered, so every kind of edit is caught the same way. While the
 // document has unsaved changes a recovery copy follows it within seconds.
 #pragma once
@@ -52,6 +52,8 @@ class EditHistory : public QObject {
   private:
     bool InOwnField(QObject* watched) const;
     bool HandleFieldKey(QObject* watched, QEvent* event);
+    // The field being typed in is done: its change becomes a step now.
+    void CommitTyping();
     void RequestCheckpoint();
     void Touch();
     void Show(const UndoHistory::Move& move);
@@ -63,6 +65,7 @@ class EditHistory : public QObject {
     UndoHistory history_;
     DocumentImage saved_;  // empty: no saved state
     bool checkpointQueued_ = false;
+    bool typing_ = false;  // keys went into a field that still has the focus
     bool showing_ = false;
     QTimer recoveryTimer_;
     QString recoveryFile_;

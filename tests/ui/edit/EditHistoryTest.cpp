@@ -111,8 +111,7 @@ TEST_F(EditHistoryTest, KeysInTheWindowUndoAndRedoAnEditedSpan) {
     ASSERT_TRUE(QTest::qWaitForWindowActive(&Window()));
     Edit("MmSpan1")->setFocus();
     Edit("MmSpan1")->selectAll();
-    QTest::keyClicks(Edit("MmSpan1"), "7.5");
-    Key(Qt::Key_Tab);
+    for (const int key : {Qt::Key_7, Qt::Key_Period, Qt::Key_5, Qt::Key_Tab}) Key(key);
     Key(Qt::Key_Z, Qt::ControlModifier);
     dialogs.answers = {Button::Yes};
     Key(Qt::Key_S, Qt::ControlModifier);
