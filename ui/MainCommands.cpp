@@ -7,6 +7,7 @@
 
 #include "AppPaths.h"
 #include "DocumentFiles.h"
+#include "EditHistory.h"
 #include "Editor.h"
 #include "InputError.h"
 #include "MainForm.h"
@@ -64,6 +65,7 @@ void TMainF::StartNewDocument() {
     RunCommand([this] { editor_->ShowDocument(); });
     state_.IsModified = false;
     state_.IsUntitled = true;
+    history_->Restart();
 }
 
 void TMainF::OpenDocumentFromDialog() {
@@ -112,6 +114,7 @@ bool TMainF::Load(const QString& path) {
     RunCommand([this] { editor_->ShowDocument(); });
     state_.IsModified = false;
     if (outcome.Kind == kmr::FileKind::Version3) EnableOverwrite();
+    history_->Restart();
     return true;
 }
 
@@ -131,7 +134,9 @@ void TMainF::SaveDocument() {
         return;
     }
     if (!AskYes(msg::OverwriteQuestion(state_.DocumentPath))) return;
-    if (WriteDocument(state_.DocumentPath)) state_.IsModified = false;
+    if (!WriteDocument(state_.DocumentPath)) return;
+    state_.IsModified = false;
+    history_->MarkSaved();
 }
 
 QString TMainF::ProposedSaveAsPath() const {
@@ -168,15 +173,21 @@ bool TMainF::SaveDocumentAs() {
     UpdateRecentMenu();
     state_.IsModified = false;
     state_.IsUntitled = false;
+    history_->MarkSaved();
     return true;
 }
 
 void TMainF::OpenRecentFile(int n) {
     if (state_.IsModified && !AskYes(msg::OpenChangedQuestion(state_.DocumentPath))) return;
     const QString path = state_.Recent.Entry(n);
-    if (path.isEmpty() || !Load(path)) return;
+    if (path.isEmpty()) return;
+    // The item goes to the top and the caption to its file before the read,
+    // so a missing file is reported with both already moved.
+    state_.DocumentPath = path;
     state_.Recent.Promote(n);
     UpdateRecentMenu();
+    UpdateCaption();
+    Load(path);
 }
 
 void TMainF::RedrawLoadDiagram() {

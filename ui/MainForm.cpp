@@ -25,7 +25,9 @@
 #include "AppFonts.h"
 #include "AppPaths.h"
 #include "AppTitle.h"
+#include "EditHistory.h"
 #include "Editor.h"
+#include "FileDrop.h"
 #include "Messages.h"
 #include "ToolIcons.h"
 #include "UserDialogs.h"
@@ -89,6 +91,8 @@ TMainF::TMainF(UserDialogs* dialogs, QWidget* parent) : QMainWindow(parent) {
     BuildToolBar(client);
     BuildPages(client);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
+    drop_ =
+        std::make_unique<FileDropFilter>(*this, [this](const QString& p) { OpenDroppedFile(p); });
     StartUp();
 }
 
@@ -148,6 +152,8 @@ void TMainF::BuildMenus() {
     }
     file->addSeparator();
     file->addAction(fileExit1_);
+
+    BuildEditMenu(bar->addMenu(QStringLiteral("編集(&E)")));
 
     QMenu* view = bar->addMenu(QStringLiteral("表示(&V)"));
     view->setObjectName(QStringLiteral("View1"));
@@ -342,6 +348,8 @@ void TMainF::StartUp() {
     // activated.
     layout()->activate();
     if (screen) move(work.center() - rect().center());
+    history_->Restart();
+    history_->OfferLeftCopies();
 }
 
 void TMainF::UpdateCaption() {

@@ -10,6 +10,7 @@
 #include <memory>
 #include <optional>
 
+#include "UndoHistory.h"
 #include "WindowState.h"
 #include "calc/Calculation.h"
 
@@ -29,7 +30,10 @@ class TplSetPrinter;
 namespace kmr::ui {
 
 class Editor;
+class EditHistory;
+class FileDropFilter;
 class HelpWindow;
+struct RecoveryCopy;
 class UserDialogs;
 
 class TMainF : public QMainWindow {
@@ -86,12 +90,27 @@ class TMainF : public QMainWindow {
     // the reason when a slot's text is not a number.
     std::optional<kmr::BeamModel> LiveModel(QString* reason);
 
+    // Undo, redo and the recovery copy of the document ("編集" menu).
+    EditHistory& History() { return *history_; }
+    // The document as it stands, the load slots on screen included, as its
+    // file image; nullopt while a slot's text is not a number.
+    std::optional<DocumentImage> DocumentImageNow();
+    ViewPlace CurrentPlace() const;
+    // Shows a state of the document's history, on the page and at the member
+    // and support where its change was made.
+    void ShowImage(const DocumentImage& image, const ViewPlace& place);
+    // A recovery copy becomes the document: changed, unsaved, at its path.
+    void AdoptRecovered(const RecoveryCopy& copy);
+    // A file dropped onto the window opens as "開く" opens it.
+    void OpenDroppedFile(const QString& path);
+
   protected:
     void closeEvent(QCloseEvent* event) override;
 
   private:
     void BuildActions();
     void BuildMenus();
+    void BuildEditMenu(QMenu* menu);
     void BuildToolBar(QWidget* parent);
     void BuildPages(QWidget* parent);
     void BuildStatusBar(QWidget* page);
@@ -145,6 +164,9 @@ class TMainF : public QMainWindow {
     QToolButton* toolButton3_ = nullptr;
     QLabel* statusDate_ = nullptr;
     QLabel* statusVersion_ = nullptr;
+    // Last: they watch the window's events and go before its controls.
+    std::unique_ptr<EditHistory> history_;
+    std::unique_ptr<FileDropFilter> drop_;
 };
 
 }  // namespace kmr::ui
