@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "calc/BeamDiagram.h"
+#include "calc/Polynomial.h"
 
 namespace kmr {
 namespace {
@@ -119,6 +120,14 @@ Candidate Pick(const std::vector<Candidate>& c, Key key) {
 }
 
 }  // namespace
+
+double PolynomialValue(const double* c, int n, double t) {
+    return Eval(c, n, t);
+}
+
+int PolynomialRootsInside(const double* c, int n, double h, double* roots) {
+    return RootsInside(c, n, h, roots);
+}
 
 MemberExtremes MemberDiagram::Extremes() const {
     MemberExtremes e;

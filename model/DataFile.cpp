@@ -2,6 +2,7 @@
 // The version-1 conversion is in Version1.cpp, writing in DataFileWrite.cpp.
 #include "model/DataFile.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cmath>
 #include <cstdio>
@@ -41,9 +42,16 @@ std::vector<std::uint8_t> ReadPrefix(const std::string& fileName, std::size_t li
     if (!f)
         throw DataFileError(DataFileError::Problem::kCannotOpen, fileName,
                             text::CannotOpen(fileName, error));
-    std::vector<std::uint8_t> bytes(limit);
+    // In steps: a file is mostly far below the limit.
+    std::vector<std::uint8_t> bytes;
+    std::size_t got = 0;
     errno = 0;
-    const std::size_t got = std::fread(bytes.data(), 1, limit, f.get());
+    while (got < limit) {
+        bytes.resize(std::min(limit, got + std::max<std::size_t>(got, 8192)));
+        const std::size_t n = std::fread(bytes.data() + got, 1, bytes.size() - got, f.get());
+        got += n;
+        if (got < bytes.size()) break;
+    }
     if (std::ferror(f.get())) {
         throw DataFileError(DataFileError::Problem::kCannotOpen, fileName,
                             text::CannotOpen(fileName, errno));
@@ -123,10 +131,12 @@ void LoadDataImage(FileKind kind, const std::string& fileName,
             text::TooShort(fileName, kind == FileKind::Version1, bytes.size(), expected));
     }
     auto next = std::make_unique<BeamModel>(model);
+    next->Design = {};
     if (kind == FileKind::Version1) {
         ConvertVersion1(DecodeVersion1(bytes.data()), *next);
     } else {
         DecodeVersion3(bytes.data(), *next);
+        next->Design = ReadDesignBlock(bytes.data() + expected, bytes.size() - expected);
     }
     CheckModelContent(*next, fileName);
     model = *next;
@@ -134,8 +144,10 @@ void LoadDataImage(FileKind kind, const std::string& fileName,
 
 DataFileResult ReadDataFile(const std::string& path, BeamModel& model) {
     DataFileResult result{FileKindOf(path), ActualFileName(path)};
+    // Version 3 may carry the design data after the image; a block beyond the
+    // limit is read only in part and so reported unreadable.
     const std::size_t expected =
-        result.kind == FileKind::Version1 ? kVersion1Bytes : kVersion3Bytes;
+        result.kind == FileKind::Version1 ? kVersion1Bytes : kVersion3Bytes + kMaxDesignBlockBytes;
     LoadDataImage(result.kind, result.fileName, ReadPrefix(result.fileName, expected), model);
     return result;
 }

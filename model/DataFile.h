@@ -60,6 +60,10 @@ DataFileResult ReadDataFile(const std::string& path, BeamModel& model);
 // model is not changed.
 DataFileResult WriteDataFile(const std::string& path, const BeamModel& model);
 
+// The bytes a save writes: the version-3 image, then the design block as read
+// or set when the beam has one.
+std::vector<std::uint8_t> EncodeDataFile(const BeamModel& model);
+
 // Fills the model from the four version-1 blocks; the fields that version 1
 // does not carry keep their values.
 void ConvertVersion1(const Version1Blocks& old, BeamModel& model);

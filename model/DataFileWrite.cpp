@@ -66,13 +66,23 @@ void Replace(const std::string& tempName, const std::string& fileName) {
 
 }  // namespace
 
+std::vector<std::uint8_t> EncodeDataFile(const BeamModel& model) {
+    std::vector<std::uint8_t> bytes = EncodeVersion3(model);
+    // The design block exactly as read or set (also one that could not be
+    // read): nothing of it is lost or rewritten by a save.
+    if (model.Design.State != DesignState::None) {
+        bytes.insert(bytes.end(), model.Design.Raw.begin(), model.Design.Raw.end());
+    }
+    return bytes;
+}
+
 DataFileResult WriteDataFile(const std::string& path, const BeamModel& model) {
     DataFileResult result{FileKindOf(path), ActualFileName(path)};
     if (result.kind == FileKind::Version1) {
         throw DataFileError(DataFileError::Problem::kVersion1Target, result.fileName,
                             text::Version1Target(result.fileName));
     }
-    const std::vector<std::uint8_t> bytes = EncodeVersion3(model);
+    const std::vector<std::uint8_t> bytes = EncodeDataFile(model);
     // A symbolic link is followed, even one whose target does not exist yet:
     // the file it names is replaced (or created), the link stays.
     const std::string target = files::FollowLinks(result.fileName);

@@ -89,6 +89,7 @@ void ClearModel(BeamModel& model) {
     h.CommonLoadOff = 0;
     for (int m = 1; m <= kMaxSpans; ++m) ClearMember(model.Members[m]);
     for (int s = 1; s <= kMaxSupports; ++s) ClearSupport(model.Supports[s]);
+    model.Design = {};
 }
 
 void SetNewModelDefaults(BeamModel& model) {

@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <string>
 
+#include "model/DesignData.h"
+
 namespace kmr {
 
 // 80-bit extended real as stored in data files: bytes 0..7 the significand
@@ -142,11 +144,13 @@ struct SupportRecord {
 };
 
 // The one document: Members[1..10], Supports[1..11]; index 0 is kept but
-// not used.
+// not used. Design: the design data of the section check, written after the
+// image only when the beam has it.
 struct BeamModel {
     ModelHeader Header;
     std::array<MemberRecord, kMaxSpans + 1> Members;
     std::array<SupportRecord, kMaxSupports + 1> Supports;
+    DesignBlock Design;
 };
 
 // Unset or zero in the sense of the editor and the calculation: below

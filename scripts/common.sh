@@ -6,7 +6,7 @@ KMR_JOBS="${KMR_JOBS:-$(nproc)}"
 
 KMR_PACKAGES=(
     build-essential cmake ninja-build clang libclang-rt-14-dev pkg-config clang-format
-    file dpkg-dev
+    file dpkg-dev nlohmann-json3-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-translations-l10n libgl-dev libxkbcommon-dev
     fonts-ipafont-gothic fonts-ipafont-mincho

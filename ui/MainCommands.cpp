@@ -115,7 +115,17 @@ bool TMainF::Load(const QString& path) {
     state_.IsModified = false;
     if (outcome.Kind == kmr::FileKind::Version3) EnableOverwrite();
     history_->Restart();
+    ReportUnreadableDesign();
     return true;
+}
+
+// The beam is open; design data that could not be read is kept as it is and
+// saved back unchanged.
+void TMainF::ReportUnreadableDesign() {
+    const kmr::DesignBlock& d = state_.Model.Design;
+    if (d.State != kmr::DesignState::Unreadable) return;
+    ShowError(QString::fromStdString(d.Problem) +
+              QStringLiteral("\n設計データは保存するときもそのまま残します。"));
 }
 
 bool TMainF::WriteDocument(const QString& path) {

@@ -30,7 +30,7 @@ void TMainF::BuildEditMenu(QMenu* menu) {
 std::optional<DocumentImage> TMainF::DocumentImageNow() {
     const std::optional<kmr::BeamModel> live = LiveModel(nullptr);
     if (!live) return std::nullopt;
-    return kmr::EncodeVersion3(*live);
+    return kmr::EncodeDataFile(*live);
 }
 
 ViewPlace TMainF::CurrentPlace() const {

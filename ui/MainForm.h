@@ -129,6 +129,7 @@ class TMainF : public QMainWindow {
     void SwitchToPage(int page);
     void OpenPath(const QString& path);
     bool Load(const QString& path);
+    void ReportUnreadableDesign();
     bool WriteDocument(const QString& path);
     QString ProposedSaveAsPath() const;
     QString AskSaveAsTarget();

@@ -14,6 +14,8 @@ constexpr int kExitUsage = 2;      // unknown verb or bad arguments
 // calc, diagram and report: a file was refused by the validation (the same
 // status as kExitUsage).
 constexpr int kExitRefused = 2;
+// check: a member failed the section check (a result, not an error).
+constexpr int kExitCheckFailed = 3;
 
 // A verb receives its own arguments (without the verb) and two streams; it
 // returns the exit status and never exits itself.

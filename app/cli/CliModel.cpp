@@ -17,6 +17,9 @@ bool ReadModelFile(const std::string& path, BeamModel& model, FileKind& kind, st
         return false;
     }
     NameMembersAndSupports(model);
+    // The beam is read; its design data is only reported.
+    if (model.Design.State == DesignState::Unreadable)
+        err << "plovkmr: " << path << ": " << model.Design.Problem << "\n";
     return true;
 }
 

@@ -30,7 +30,8 @@ void PrintUsage(std::ostream& s) {
          "  --version    バージョンを表示します。\n\n"
          "終了コード:\n"
       << kCommonExits
-      << "  calc と report は、入力チェックで計算できないファイルがあったときも 2 を返します。\n";
+      << "  calc と report は、入力チェックで計算できないファイルがあったときも 2 を返します。\n"
+         "  check は、検定を満たさない部材があるとき 3 を返します。\n";
 }
 
 void PrintVerbHelp(const Verb& verb, std::ostream& s) {

@@ -59,6 +59,21 @@ void JsonWriter::Number(double v) {
     out_ << NumberText(v);
 }
 
+void JsonWriter::Bool(bool v) {
+    BeforeValue();
+    out_ << (v ? "true" : "false");
+}
+
+void JsonWriter::Null() {
+    BeforeValue();
+    out_ << "null";
+}
+
+void JsonWriter::Raw(const std::string& json) {
+    BeforeValue();
+    out_ << json;
+}
+
 std::string NumberText(double v) {
     if (!std::isfinite(v)) return "null";
     char buf[32];
@@ -152,6 +167,20 @@ void WriteModelJson(JsonWriter& json, FileKind kind, const BeamModel& model) {
         RecordObject(json, s, VisitSupportFields<JsonFields, const SupportRecord>);
     }
     json.EndArray();
+    WriteDesignJson(json, model.Design);
+    json.EndObject();
+}
+
+void WriteDesignJson(JsonWriter& json, const DesignBlock& design) {
+    if (design.State == DesignState::None) return;
+    json.Key("Design");
+    if (design.State == DesignState::Present) {
+        json.Raw(DesignJson(design.Data, true));
+        return;
+    }
+    json.BeginObject();
+    json.Key("error");
+    json.String(design.Problem);
     json.EndObject();
 }
 

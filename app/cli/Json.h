@@ -30,6 +30,10 @@ class JsonWriter {
     void Integer(long long v);
     // The nearest double, shortest form; null when not finite.
     void Number(double v);
+    void Bool(bool v);
+    void Null();
+    // A value already in JSON (one line), written as it is.
+    void Raw(const std::string& json);
 
   private:
     struct Level {
@@ -54,7 +58,11 @@ std::string NumberText(double v);
 // control characters as \u00XX).
 std::string JsonQuoted(const std::string& utf8);
 
-// {"kind", "ModelHeader", "Members" 0..10, "Supports" 0..11}
+// {"kind", "ModelHeader", "Members" 0..10, "Supports" 0..11, and "Design"
+// when the file has design data}
 void WriteModelJson(JsonWriter& json, FileKind kind, const BeamModel& model);
+// "Design": the design data as one line, or {"error": ...} for a block that
+// could not be read; nothing without design data.
+void WriteDesignJson(JsonWriter& json, const DesignBlock& design);
 
 }  // namespace kmr::cli

@@ -31,6 +31,26 @@ const std::vector<Verb>& Verbs() {
          "  0  出力しました。\n"
          "  1  データファイルを読めません。\n"
          "  2  使い方の誤り、または入力チェックで計算できません。\n"},
+        {"check", "FILE [--design DESIGN.json] [--json]",
+         "応力算定のうえ、設計データのある部材の断面検定（長期）を行います。", RunCheck,
+         "  FILE         データファイル（.KMX、.Kmr）\n"
+         "  --design F   設計データの JSON ファイル（既定: データファイルに保存された設計データ）\n"
+         "  --json       結果を 1 行の JSON で出力します（既定: 表形式の文字）。\n",
+         "  0  すべての部材が検定を満たします。\n"
+         "  1  ファイルを読めません。\n"
+         "  2  使い方の誤り、入力チェックで計算できない、または設計データの誤り\n"
+         "  3  検定を満たさない部材があります（検定の結果）。\n"},
+        {"sections", "[--json]",
+         "断面検定で使える H 形鋼（JIS G 3192）の一覧と断面性能を出力します。", RunSections,
+         "  --json       1 断面 1 オブジェクトの JSON 配列で出力します（mm、cm 単位）。\n"},
+        {"design", "FILE [--set DESIGN.json | --clear]",
+         "データファイルの設計データを JSON で出力し、保存し、または削除します。", RunDesign,
+         "  FILE         データファイル（.KMX）\n"
+         "  --set F      設計データの JSON ファイル F をデータファイルに保存します。\n"
+         "  --clear      設計データを削除します（データファイルは元の 5034 バイトに戻ります）。\n",
+         "  0  成功（設計データがなければ何も出力しません）。\n"
+         "  1  ファイルを読めない、書けない、または保存された設計データを読めません。\n"
+         "  2  使い方の誤り、または設計データの誤り\n"},
 #ifdef KMR_REPORT_HELPER
         // Runs in the helper program libexec/plovkmr/plovkmr-report, the only
         // part of the command line that loads Qt.

@@ -15,6 +15,11 @@ int RunConvert(const std::vector<std::string>& args, std::ostream& out, std::ost
 int RunCalc(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 // DiagramVerb.cpp
 int RunDiagram(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+// CheckVerb.cpp
+int RunCheck(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+// DesignVerbs.cpp
+int RunSections(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+int RunDesign(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 // ReportVerb.cpp (library plovkmrreport, program plovkmr-report)
 int RunReport(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 // HelperProgram.cpp: plovkmr report, run by plovkmr-report (KMR_REPORT_HELPER)

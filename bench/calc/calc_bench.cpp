@@ -3,7 +3,8 @@
 // whole process (median of the repetitions); over 4000 files per second
 // through plovkmr calc --json over 1000 files; under 20 us for the extremes
 // and the equilibrium of the calculated 10-span beam, under 100 us for its
-// diagram points at N = 200.
+// diagram points at N = 200, under 20 us for the section check of the
+// calculated 10-span beam in 4 segments per member.
 #include <benchmark/benchmark.h>
 #include <fcntl.h>
 #include <spawn.h>
@@ -19,6 +20,7 @@
 #include "app/cli/Cli.h"
 #include "calc/BeamDiagram.h"
 #include "calc/Calculation.h"
+#include "calc/SectionCheck.h"
 #include "model/DataFile.h"
 #include "tests/support/BeamBuilder.h"
 
@@ -101,6 +103,35 @@ void BM_DiagramPointsTenSpans(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_DiagramPointsTenSpans);
+
+// The section check of the calculated 10-span beam, every member an H-section
+// in 4 segments between lateral braces: from the diagrams to the verdict
+// (target under 20 us), and with the design data resolved (sections looked up,
+// properties from the engine) in the same loop.
+ResolvedDesign TenSectionDesign() {
+    DesignData data;
+    for (int m = 1; m <= 10; ++m) {
+        MemberDesign d;
+        d.Member = m, d.Section = "H-400x200x8x13", d.Steel = "SN400B", d.Bracing = 4;
+        data.Members.push_back(d);
+    }
+    return ResolveDesign(data, 10);
+}
+
+void BM_SectionCheckTenSpans(benchmark::State& state) {
+    BeamModel model = TenSpans(1.0);
+    CalcResults results;
+    if (!CalculateModel(model, results).Passed()) state.SkipWithError("model refused");
+    const BeamDiagram beam = BuildBeamDiagram(model, results);
+    const ResolvedDesign design = TenSectionDesign();
+    const bool resolve = state.range(0) != 0;
+    for (auto _ : state) {
+        const CheckResult r =
+            CheckSections(CheckInputOf(model, beam), resolve ? TenSectionDesign() : design);
+        benchmark::DoNotOptimize(r.Ok);
+    }
+}
+BENCHMARK(BM_SectionCheckTenSpans)->Arg(0)->Arg(1);
 
 // 1000 data files of 10-span beams in a temporary folder, made once and
 // removed at exit.

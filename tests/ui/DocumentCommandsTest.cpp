@@ -465,5 +465,32 @@ TEST_F(DocumentCommandsTest, AFileNamedOnTheCommandLineIsOpened) {
     EXPECT_EQ(State().Recent.Entry(1), doc);
 }
 
+// Design data of the section check rides along: opened and saved back
+// byte for byte, a damaged block too (reported once when opened).
+TEST_F(DocumentCommandsTest, DesignDataIsSavedBackUnchanged) {
+    kmr::BeamModel m;
+    kmr::InitProgramModel(m, "3.0.6");
+    m.Design = kmr::MakeDesignBlock(kmr::ParseDesignJson(
+        R"({"members": [{"member": 1, "section": "H-400x200x8x13", "steel": "SS400"}]})", 2));
+    for (bool damaged : {false, true}) {
+        const QString doc = Path(damaged ? "damaged.KMX" : "design.KMX");
+        kmr::WriteDataFile(doc.toStdString(), m);
+        QByteArray bytes = ReadAll(doc);
+        if (damaged) {
+            bytes[bytes.size() - 3] = '#';
+            QFile f(doc);
+            ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+            f.write(bytes);
+        }
+        dialogs.Clear();
+        dialogs.openAnswers = {doc};
+        Window().MenuFileOpenClick();
+        EXPECT_EQ(dialogs.Texts(MsgKind::Error).size(), damaged ? 1u : 0u);
+        dialogs.answers = {Button::Yes};
+        Window().FileOverWriteExecute();
+        EXPECT_EQ(ReadAll(doc), bytes) << damaged;
+    }
+}
+
 }  // namespace
 }  // namespace kmr::ui::test
