@@ -38,6 +38,7 @@ long ProcessId() {
 #endif
 }
 
+#ifndef _WIN32
 bool EndsWithNoCase(const std::string& text, const char* tail) {
     const std::size_t n = std::strlen(tail);
     if (text.size() < n) return false;
@@ -67,7 +68,6 @@ long TemporaryOwner(const std::string& entry) {
     return std::stol(tag);
 }
 
-#ifndef _WIN32
 bool ProcessExists(long pid) {
     return ::kill(static_cast<pid_t>(pid), 0) == 0 || errno != ESRCH;
 }

@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QSettings>
 #include <QStandardPaths>
+#include <cerrno>
 
 #include "model/FileSystem.h"
 
@@ -66,15 +67,16 @@ QString SideFileDir() {
     return dir;
 }
 
-QString SideFilePathToRead(const QString& entry) {
-    return SideFolder() + entry;
+QString DefaultsFilePathToRead() {
+    return SideFolder() + QStringLiteral("PLOVKmr.def");
 }
 
 QString RecentFilesPath() {
     return SideFileDir() + QStringLiteral("_RecentFile.dat");
 }
 QString DefaultsFilePath() {
-    return SideFileDir() + QStringLiteral("PLOVKmr.def");
+    SideFileDir();
+    return DefaultsFilePathToRead();
 }
 
 QString PrinterSettingsPath(const QString& appExeName) {

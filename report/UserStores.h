@@ -27,8 +27,8 @@ QString RecentFilesPath();   // SideFileDir() + "_RecentFile.dat"
 QString DefaultsFilePath();  // SideFileDir() + "PLOVKmr.def"
 // Printer settings written around the print dialog: program name + ".plv".
 QString PrinterSettingsPath(const QString& appExeName);
-// The same names without creating the folder (for a reader only).
-QString SideFilePathToRead(const QString& entry);
+// The same name without creating the folder (for a reader only).
+QString DefaultsFilePathToRead();
 
 // The settings and side files are a few kilobytes; a larger file is not
 // read.

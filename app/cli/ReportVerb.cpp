@@ -75,7 +75,7 @@ std::string TerminalLines(const std::string& message) {
 // "PLOVKmr.def"; false without a usable file. A file that is there but
 // cannot be one (a pipe, another size) is not read, and that is said.
 bool SavedPageBreakDefault(std::ostream& err) {
-    const QString path = SideFilePathToRead(QStringLiteral("PLOVKmr.def"));
+    const QString path = DefaultsFilePathToRead();
     DefaultsBlock block;
     if (ReadDefaultsFile(QFile::encodeName(path).toStdString(), block) == DefaultsRead::WrongSize) {
         err << "plovkmr: 既定値ファイル「" << path.toStdString()
