@@ -82,7 +82,8 @@ std::string TemporaryTag(unsigned attempt);
 void RemoveLeftoverTemporaries(const std::string& name);
 
 // While a temporary file is being written: TERM, INT or HUP remove it before
-// the process ends by that signal. One file at a time; ForgetOnSignal when
+// the process ends by that signal (a signal the program ignores or handles
+// itself is left alone). One file at a time; ForgetOnSignal when
 // it is renamed or removed.
 void RemoveOnSignal(const std::string& temporaryName);
 void ForgetOnSignal();

@@ -123,8 +123,9 @@ void RemoveOnSignal(const std::string& temporaryName) {
             action.sa_handler = RemoveTemporaryAndEnd;
             sigemptyset(&action.sa_mask);
             struct sigaction previous {};
-            // A signal ignored by the caller (nohup) stays ignored.
-            if (::sigaction(sig, nullptr, &previous) == 0 && previous.sa_handler == SIG_IGN)
+            // A signal ignored (nohup) or handled by the program stays so.
+            if (::sigaction(sig, nullptr, &previous) != 0 ||
+                (previous.sa_flags & SA_SIGINFO) != 0 || previous.sa_handler != SIG_DFL)
                 continue;
             ::sigaction(sig, &action, nullptr);
         }
