@@ -6,6 +6,8 @@
 #include <QRect>
 #include <QString>
 
+#include "report/UserStores.h"
+
 class QSettings;
 
 namespace kmr::ui {
@@ -54,11 +56,9 @@ struct DefaultUnits {
 DefaultUnits ReadDefaultUnits(QSettings& store);
 void WriteDefaultUnits(QSettings& store, const DefaultUnits& units);
 
-// The default of "応力図を出力" (the report's diagram section), the value
-// "DiagramFlag" of the same key: "0" is off; on when missing or anything
-// else. The command line's report reads the same value.
-bool ReadDiagramDefault(QSettings& store);
-void WriteDiagramDefault(QSettings& store, bool on);
+// The default of "応力図を出力", shared with the command line's report.
+using kmr::ReadDiagramDefault;
+using kmr::WriteDiagramDefault;
 
 // Where and how the preview window opens.
 struct PreviewForm {

@@ -2,16 +2,31 @@
 
 #include <ostream>
 
+#include "model/FileSystem.h"
+
 namespace kmr::cli {
 
 std::string VersionText() {
     return KMR_VERSION_TEXT;
 }
 
+std::string WithoutExtension(const std::string& path) {
+    const std::size_t slash = path.find_last_of("/\\");
+    const std::size_t dot = path.find_last_of('.');
+    const bool hasExtension =
+        dot != std::string::npos && (slash == std::string::npos || dot > slash);
+    return hasExtension ? path.substr(0, dot) : path;
+}
+
+std::string CommandLineFileName(const std::string& path) {
+    if (files::Exists(path) || WithoutExtension(path) != path) return path;
+    return path + ".KMX";
+}
+
 bool ReadModelFile(const std::string& path, BeamModel& model, FileKind& kind, std::ostream& err) {
     InitProgramModel(model, VersionText());
     try {
-        kind = ReadDataFile(path, model).kind;
+        kind = ReadDataFileNamed(CommandLineFileName(path), model).kind;
     } catch (const DataFileError& e) {
         err << "plovkmr: " << e.what() << "\n";
         return false;

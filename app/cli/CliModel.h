@@ -14,7 +14,16 @@ namespace kmr::cli {
 // The version text of this program ("3.0.6"), written into new models.
 std::string VersionText();
 
-// A program-start model, the file read into it, members and supports
+// The path without its extension (the part from the last "." of the last
+// name), or the path itself when its last name has none. Bytes are kept as
+// they are, whatever their encoding.
+std::string WithoutExtension(const std::string& path);
+
+// The file the command line reads for `path`: the file named when anything
+// has that name; otherwise, for a name without an extension, NAME.KMX.
+std::string CommandLineFileName(const std::string& path);
+
+// A program-start model, the file (CommandLineFileName) read into it, members and supports
 // renamed. On failure prints the error to err and returns false.
 bool ReadModelFile(const std::string& path, BeamModel& model, FileKind& kind, std::ostream& err);
 

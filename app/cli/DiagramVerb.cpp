@@ -70,15 +70,26 @@ struct MemberPoints {
     std::vector<DiagramPoint> points;
 };
 
-void WriteCsv(std::ostream& out, const std::vector<MemberPoints>& members) {
-    out << "member,x,X,Q,M,rotation,deflection\n";
-    for (std::size_t m = 0; m < members.size(); ++m) {
-        for (const DiagramPoint& p : members[m].points) {
-            const DiagramValues& v = p.Values;
-            out << m + 1 << ',' << NumberText(p.X) << ',' << NumberText(members[m].start + p.X)
-                << ',' << NumberText(v.Q) << ',' << NumberText(v.M) << ',' << NumberText(v.Rotation)
-                << ',' << NumberText(v.Deflection) << '\n';
-        }
+// The points of one member at a time, handed to `write` as they are
+// computed: the memory held is that of one member, whatever the output's
+// length.
+template <typename Write>
+void ForEachMember(const BeamModel& model, const BeamDiagram& diagram, int intervals, Write write) {
+    for (std::size_t m = 0; m < diagram.Members.size(); ++m) {
+        MemberPoints member;
+        member.name = ShiftJisToUtf8(model.Members[m + 1].Name.Str());
+        member.start = diagram.MemberStart[m];
+        member.points = DiagramPoints(diagram.Members[m], intervals);
+        write(m, member);
+    }
+}
+
+void WriteCsvRows(std::ostream& out, std::size_t m, const MemberPoints& member) {
+    for (const DiagramPoint& p : member.points) {
+        const DiagramValues& v = p.Values;
+        out << m + 1 << ',' << NumberText(p.X) << ',' << NumberText(member.start + p.X) << ','
+            << NumberText(v.Q) << ',' << NumberText(v.M) << ',' << NumberText(v.Rotation) << ','
+            << NumberText(v.Deflection) << '\n';
     }
 }
 
@@ -90,28 +101,40 @@ void Column(JsonWriter& json, const char* key, const MemberPoints& m, Get get) {
     json.EndArray();
 }
 
-void WriteJson(std::ostream& out, const std::string& file, int outputUnit,
-               const std::vector<MemberPoints>& members) {
+void WriteJsonMember(JsonWriter& json, const MemberPoints& m) {
+    json.BeginObject();
+    json.Key("name");
+    json.String(m.name);
+    Column(json, "x", m, [](const DiagramPoint& p) { return p.X; });
+    Column(json, "X", m, [&m](const DiagramPoint& p) { return m.start + p.X; });
+    Column(json, "Q", m, [](const DiagramPoint& p) { return p.Values.Q; });
+    Column(json, "M", m, [](const DiagramPoint& p) { return p.Values.M; });
+    Column(json, "rotation", m, [](const DiagramPoint& p) { return p.Values.Rotation; });
+    Column(json, "deflection", m, [](const DiagramPoint& p) { return p.Values.Deflection; });
+    json.EndObject();
+}
+
+void WriteCsv(std::ostream& out, const BeamModel& model, const BeamDiagram& diagram,
+              int intervals) {
+    out << "member,x,X,Q,M,rotation,deflection\n";
+    ForEachMember(model, diagram, intervals, [&out](std::size_t m, const MemberPoints& member) {
+        WriteCsvRows(out, m, member);
+    });
+}
+
+void WriteJson(std::ostream& out, const std::string& file, const BeamModel& model,
+               const BeamDiagram& diagram, int intervals) {
     JsonWriter json(out);
     json.BeginObject();
     json.Key("file");
     json.String(file);
     json.Key("outputUnit");
-    json.String(ForceUnitWord(outputUnit));
+    json.String(ForceUnitWord(model.Header.OutputUnit));
     json.Key("members");
     json.BeginArray();
-    for (const MemberPoints& m : members) {
-        json.BeginObject();
-        json.Key("name");
-        json.String(m.name);
-        Column(json, "x", m, [](const DiagramPoint& p) { return p.X; });
-        Column(json, "X", m, [&m](const DiagramPoint& p) { return m.start + p.X; });
-        Column(json, "Q", m, [](const DiagramPoint& p) { return p.Values.Q; });
-        Column(json, "M", m, [](const DiagramPoint& p) { return p.Values.M; });
-        Column(json, "rotation", m, [](const DiagramPoint& p) { return p.Values.Rotation; });
-        Column(json, "deflection", m, [](const DiagramPoint& p) { return p.Values.Deflection; });
-        json.EndObject();
-    }
+    ForEachMember(model, diagram, intervals, [&json](std::size_t, const MemberPoints& member) {
+        WriteJsonMember(json, member);
+    });
     json.EndArray();
     json.EndObject();
 }
@@ -131,16 +154,10 @@ int RunDiagram(const std::vector<std::string>& args, std::ostream& out, std::ost
         return kExitRefused;
     }
     const BeamDiagram diagram = BuildBeamDiagram(model, results);
-    std::vector<MemberPoints> members(diagram.Members.size());
-    for (std::size_t m = 0; m < members.size(); ++m) {
-        members[m].name = ShiftJisToUtf8(model.Members[m + 1].Name.Str());
-        members[m].start = diagram.MemberStart[m];
-        members[m].points = DiagramPoints(diagram.Members[m], a.intervals);
-    }
     if (a.csv) {
-        WriteCsv(out, members);
+        WriteCsv(out, model, diagram, a.intervals);
     } else {
-        WriteJson(out, a.file, model.Header.OutputUnit, members);
+        WriteJson(out, a.file, model, diagram, a.intervals);
     }
     return kExitOk;
 }

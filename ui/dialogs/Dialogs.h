@@ -10,9 +10,13 @@
 
 class QWidget;
 
+namespace kmr {
+class DefaultsBlock;
+}  // namespace kmr
+
 namespace kmr::ui {
 
-class DefaultsBlock;
+using kmr::DefaultsBlock;
 class UserDialogs;
 
 // Shows TYngSelF over the list. On "選 択" returns the E of the chosen row

@@ -9,9 +9,13 @@
 #include <optional>
 #include <string>
 
+namespace kmr {
+class DefaultsBlock;
+}  // namespace kmr
+
 namespace kmr::ui {
 
-class DefaultsBlock;
+using kmr::DefaultsBlock;
 
 constexpr int kYoungRows = 20;
 constexpr int kYoungNameMaxChars = 30;
