@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "calc/ActingLoads.h"
 #include "calc/Units.h"
 
 namespace kmr {
@@ -55,8 +56,7 @@ MemberLoads CollectLoads(const BeamModel& model, const MemberCalcRecord& rec, in
     MemberLoads loads;
     for (int j = 0; j < kLoadSlots; ++j) {
         const CalcLoad& load = rec.CalcLoads[j];
-        if (!IsMemberLoadCode(load.LoadType)) continue;
-        if (!(std::fabs(float(load.Value)) > 0)) continue;
+        if (!MemberLoadActs(load.LoadType, load.Value)) continue;
         if (load.LoadType == kLoadConcentrated) {
             if (ConcentratedLoadNode(model.Members[m].Loads[j], rec.CalcLength, m) != 0) {
                 loads.nodeForce += load.Value;
@@ -69,7 +69,7 @@ MemberLoads CollectLoads(const BeamModel& model, const MemberCalcRecord& rec, in
                  load.Factor * load.Value);
     }
     const ModelHeader& h = model.Header;
-    if (h.CommonLoadOff == 0) {
+    if (CommonLoadActs(h)) {
         const double w = double(h.CommonLoad) * double(h.CommonLoadHeight);
         AddShape(loads, 0.0, rec.CalcLength, 0.0, rec.CalcLength, w);
     }

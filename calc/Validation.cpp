@@ -39,6 +39,8 @@ MessageKind KindOf(ValidationCode code) {
             return MessageKind::Support;
         case kUnstable:
         case kNoResult:
+        case kUnknownInputUnit:
+        case kUnknownOutputUnit:
         case kCommonIoOverLimit:
         case kCommonEOverLimit:
         case kCommonSpringOverLimit:
@@ -214,20 +216,27 @@ void CheckSupports(const BeamModel& m, Check& c) {
     }
 }
 
-std::string ComposeMessage(const BeamModel& m, const Check& c) {
-    std::string text = ValidationText(c.code);
+std::vector<std::string> ComposeMessage(const BeamModel& m, const Check& c) {
+    std::vector<std::string> lines{ValidationText(c.code)};
     switch (KindOf(c.code)) {
         case MessageKind::Common:
-            return text;
+            return lines;
         case MessageKind::Support:
-            return text + "\r\n\r\n" + kIndent + "支点名 [" + m.Supports[c.support].Name.Str() +
-                   "]";
+            lines.insert(lines.end(),
+                         {"", kIndent + "支点名 [" + m.Supports[c.support].Name.Str() + "]"});
+            return lines;
         case MessageKind::Member:
             break;
     }
-    text += "\r\n\r\n" + kIndent + "部材名 [" + m.Members[c.member].Name.Str() + "]";
-    if (c.code == kLoadBeyondSpan) text += "\r\n" + kIndent + "荷重 No. " + std::to_string(c.slot);
-    return text;
+    lines.insert(lines.end(), {"", kIndent + "部材名 [" + m.Members[c.member].Name.Str() + "]"});
+    if (c.code == kLoadBeyondSpan) lines.push_back(kIndent + "荷重 No. " + std::to_string(c.slot));
+    return lines;
+}
+
+std::vector<std::string> UnitMessage(ValidationCode code, const char* field, std::int32_t value) {
+    return {ValidationText(code), "",
+            kIndent + field + " = " + std::to_string(value) +
+                "：共通データのページで単位を選んでください。"};
 }
 
 }  // namespace
@@ -270,6 +279,10 @@ std::string ValidationText(ValidationCode code) {
             return "支持設定に誤りがあります。 (不安定)";
         case kNoResult:
             return "計算結果が求まりません。入力データを確認してください。";
+        case kUnknownInputUnit:
+            return "入力単位 (InputUnit) が t でも kN でもないため、計算できません。";
+        case kUnknownOutputUnit:
+            return "出力単位 (OutputUnit) が t でも kN でもないため、計算できません。";
         case kSpanOverLimit:
             return "スパン長が制限値を超えています。";
         case kIoOverLimit:
@@ -316,8 +329,23 @@ ValidationResult ValidateModel(const BeamModel& model, ValidationMode mode) {
     }
     ValidationResult r;
     r.code = c.code;
-    r.commonLoadRed = c.commonLoadRed;
-    if (c.code != kValidOk) r.message = ComposeMessage(model, c);
+    if (c.commonLoadRed) r.field = ValidationField::CommonLoad;
+    if (c.code != kValidOk) r.lines = ComposeMessage(model, c);
+    return r;
+}
+
+ValidationResult CheckUnits(const BeamModel& model) {
+    const ModelHeader& h = model.Header;
+    ValidationResult r;
+    if (h.InputUnit != kUnitTon && h.InputUnit != kUnitKiloNewton) {
+        r.code = kUnknownInputUnit;
+        r.field = ValidationField::InputUnit;
+        r.lines = UnitMessage(r.code, "InputUnit", h.InputUnit);
+    } else if (h.OutputUnit != kUnitTon && h.OutputUnit != kUnitKiloNewton) {
+        r.code = kUnknownOutputUnit;
+        r.field = ValidationField::OutputUnit;
+        r.lines = UnitMessage(r.code, "OutputUnit", h.OutputUnit);
+    }
     return r;
 }
 

@@ -11,7 +11,7 @@
 #include <optional>
 
 #include "WindowState.h"
-#include "calc/Calculation.h"
+#include "calc/CalculatedBeam.h"
 
 class QAction;
 class QLabel;
@@ -44,9 +44,9 @@ class TMainF : public QMainWindow {
     const WindowState& State() const { return state_; }
     Editor& Edit() { return *editor_; }
     UserDialogs& Dialogs() { return *dialogs_; }
-    // The results of the last calculation, the report document ("Paper") and
-    // the preview window that shows it.
-    const kmr::CalcResults& Results() const { return results_; }
+    // The last calculated beam, the report document ("Paper") and the preview
+    // window that shows it.
+    const kmr::CalculatedBeam& Beam() const { return beam_; }
     kmr::TplPrev& PaperDocument() { return *paper_; }
     kmr::TPaper& PreviewWindow() { return *paperForm_; }
 
@@ -124,7 +124,7 @@ class TMainF : public QMainWindow {
     std::unique_ptr<UserDialogs> ownedDialogs_;
     UserDialogs* dialogs_ = nullptr;
     std::unique_ptr<Editor> editor_;
-    kmr::CalcResults results_;
+    kmr::CalculatedBeam beam_;
     std::unique_ptr<kmr::TplSetPrinter> printer_;
     std::unique_ptr<kmr::TplPrev> paper_;
     kmr::TPaper* paperForm_ = nullptr;

@@ -90,7 +90,7 @@ void Column(JsonWriter& json, const char* key, const MemberPoints& m, Get get) {
     json.EndArray();
 }
 
-void WriteJson(std::ostream& out, const std::string& file, int outputUnit,
+void WriteJson(std::ostream& out, const std::string& file, ForceUnit outputUnit,
                const std::vector<MemberPoints>& members) {
     JsonWriter json(out);
     json.BeginObject();
@@ -122,15 +122,14 @@ int RunDiagram(const std::vector<std::string>& args, std::ostream& out, std::ost
     DiagramArgs a;
     if (!ParseArgs(args, a, err)) return kExitUsage;
     BeamModel model;
-    CalcResults results;
-    ValidationResult check;
-    const CalcOutcome o = CalculateFile(a.file, model, results, check, err);
+    CalculatedBeam beam;
+    const CalcOutcome o = CalculateFile(a.file, model, beam, err);
     if (o == CalcOutcome::FileError) return kExitFileError;
     if (o == CalcOutcome::Refused) {
-        if (!a.csv) WriteRefusalJson(out, a.file, check);
+        if (!a.csv) WriteRefusalJson(out, a.file, beam.Refusal());
         return kExitRefused;
     }
-    const BeamDiagram diagram = BuildBeamDiagram(model, results);
+    const BeamDiagram& diagram = beam.Diagram();
     std::vector<MemberPoints> members(diagram.Members.size());
     for (std::size_t m = 0; m < members.size(); ++m) {
         members[m].name = ShiftJisToUtf8(model.Members[m + 1].Name.Str());
@@ -140,7 +139,7 @@ int RunDiagram(const std::vector<std::string>& args, std::ostream& out, std::ost
     if (a.csv) {
         WriteCsv(out, members);
     } else {
-        WriteJson(out, a.file, model.Header.OutputUnit, members);
+        WriteJson(out, a.file, beam.OutputUnit(), members);
     }
     return kExitOk;
 }

@@ -17,7 +17,7 @@
 
 #include "app/cli/CliModel.h"
 #include "app/cli/Verbs.h"
-#include "calc/Calculation.h"
+#include "calc/CalculatedBeam.h"
 #include "report/PdfOutput.h"
 #include "report/ReportRun.h"
 
@@ -65,14 +65,6 @@ std::string DefaultPdfPath(const std::string& path) {
     const bool hasExtension =
         dot != std::string::npos && (slash == std::string::npos || dot > slash);
     return (hasExtension ? path.substr(0, dot) : path) + ".pdf";
-}
-
-std::string TerminalLines(const std::string& message) {
-    std::string out;
-    for (char c : message) {
-        if (c != '\r') out += c;
-    }
-    return out;
 }
 
 // The page-break default the window saved in its defaults file
@@ -185,11 +177,10 @@ int RunReport(const std::vector<std::string>& args, std::ostream& out, std::ostr
     BeamModel model;
     FileKind kind = FileKind::Version3;
     if (!ReadModelFile(a.file, model, kind, err)) return kExitFileError;
-    CalcResults results;
-    const ValidationResult check = CalculateModel(model, results);
-    if (!check.Passed()) {
+    const CalculatedBeam beam = CalculateBeam(model);
+    if (!beam.Passed()) {
         err << "plovkmr: " << a.file << ": 計算できません。計算書は作成しません。\n"
-            << TerminalLines(check.message) << "\n";
+            << RefusalText(beam.Refusal(), "\n") << "\n";
         return kExitRefused;
     }
 
@@ -200,7 +191,7 @@ int RunReport(const std::vector<std::string>& args, std::ostream& out, std::ostr
     options.version = QStringLiteral(KMR_FILE_VERSION);
     options.pageBreakFlag = a.noPageBreak ? *a.noPageBreak : SavedPageBreakDefault();
     options.stressDiagrams = a.diagrams ? *a.diagrams : SavedDiagramsDefault();
-    ReportRun(doc, model, results, options);
+    ReportRun(doc, model, beam, options);
     QString error;
     if (!WritePdf(doc, QFile::decodeName(a.pdf.c_str()), &error)) {
         err << "plovkmr: " << error.toStdString() << "\n";

@@ -32,10 +32,11 @@ BeamModel TenSpansEverySlot() {
 
 struct Calculated {
     Calculated() : model(TenSpansEverySlot()) {
-        if (!CalculateModel(model, results).Passed()) std::abort();
+        beam = CalculateBeam(model);
+        if (!beam.Passed()) std::abort();
     }
     BeamModel model;
-    CalcResults results;
+    CalculatedBeam beam;
 };
 
 const Calculated& TenSpans() {
@@ -55,7 +56,7 @@ void BM_ReportTenSpans(benchmark::State& state) {
     const Calculated& c = TenSpans();
     TplPrev doc;
     for (auto _ : state) {
-        ReportRun(doc, c.model, c.results, Options());
+        ReportRun(doc, c.model, c.beam, Options());
         benchmark::DoNotOptimize(doc.PageCount());
     }
     state.counters["pages"] = doc.PageCount();
@@ -67,7 +68,7 @@ void BM_ReportTenSpansFreshDocument(benchmark::State& state) {
     const Calculated& c = TenSpans();
     for (auto _ : state) {
         TplPrev doc;
-        ReportRun(doc, c.model, c.results, Options());
+        ReportRun(doc, c.model, c.beam, Options());
         benchmark::DoNotOptimize(doc.PageCount());
     }
 }
@@ -76,7 +77,7 @@ BENCHMARK(BM_ReportTenSpansFreshDocument)->Unit(benchmark::kMillisecond);
 void BM_PdfTenSpans(benchmark::State& state) {
     const Calculated& c = TenSpans();
     TplPrev doc;
-    ReportRun(doc, c.model, c.results, Options());
+    ReportRun(doc, c.model, c.beam, Options());
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("ten-spans.pdf"));
     qint64 bytes = 0;

@@ -155,7 +155,7 @@ struct SyntheticReport {
     void Run() {
         ReportOptions o;
         o.version = QStringLiteral("3.0.6.0");
-        ReportRun(doc, m, results, o);
+        ReportRun(doc, m, BeamFromResults(m, results), o);
     }
     BeamModel m;
     CalcResults results;

@@ -5,9 +5,17 @@
 #include <initializer_list>
 #include <vector>
 
+#include "calc/Validation.h"
 #include "model/Model.h"
 
 namespace kmr::test {
+
+// The lines of a refusal as the window's error box joins them.
+inline std::string MessageText(const ValidationResult& r) {
+    std::string text;
+    for (std::size_t i = 0; i < r.lines.size(); ++i) text += (i ? "\r\n" : "") + r.lines[i];
+    return text;
+}
 
 constexpr int F = kSupportFixed;
 constexpr int S = kSupportSimple;

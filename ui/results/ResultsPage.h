@@ -17,8 +17,7 @@
 #include <optional>
 #include <vector>
 
-#include "calc/BeamDiagram.h"
-#include "calc/Calculation.h"
+#include "calc/CalculatedBeam.h"
 #include "model/Model.h"
 #include "report/PageDocument.h"
 
@@ -97,16 +96,14 @@ class ResultsPage : public QWidget {
     QString shownReason_;
     bool hasShown_ = false;
     bool valid_ = false;
-    kmr::BeamModel model_;
-    kmr::CalcResults results_;
-    kmr::BeamDiagram diagram_;
+    kmr::BeamModel model_;  // the names of members and supports
+    kmr::CalculatedBeam beam_;
 };
 
 // Draws the diagrams of a calculated model into doc as one page of
 // widthCm x heightCm, the labels at the report's sizes; the sign conventions
 // below them when signLine is set.
-void RecordResultsDrawing(kmr::TplPrev& doc, const kmr::BeamModel& model,
-                          const kmr::BeamDiagram& diagram, float widthCm, float heightCm,
-                          bool signLine);
+void RecordResultsDrawing(kmr::TplPrev& doc, const kmr::CalculatedBeam& beam, float widthCm,
+                          float heightCm, bool signLine);
 
 }  // namespace kmr::ui
