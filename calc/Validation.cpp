@@ -9,7 +9,6 @@ namespace kmr {
 namespace {
 
 // Limits, held as single reals where the system holds them so.
-constexpr float kEps = kEpsilon;
 constexpr float kIoLimit = 1e11f;  // 99999997952
 constexpr double kLengthLimit = 100.0;
 constexpr double kBeamSizeLimit = 1000.0;
@@ -142,7 +141,7 @@ float LoadExtent(const MemberLoad& load) {
 // analysis unbounded.
 bool LengthsWithinSpan(const MemberLoad& load, float span) {
     const auto within = [span](const Extended& v) {
-        return !Over(std::fabs(float(double(v))) - span, kEps);
+        return !Over(std::fabs(float(double(v))) - span, kEpsilon);
     };
     if (!within(load.Distance)) return false;
     if (load.LoadType != kLoadConcentrated && !within(load.Length1)) return false;
@@ -156,7 +155,7 @@ void CheckExtents(const MemberRecord& mem, Check& c) {
     for (int j = 1; j <= kLoadSlots; ++j) {
         const MemberLoad& load = mem.Loads[j - 1];
         if (!IsMemberLoadCode(load.LoadType)) continue;
-        if (Over(LoadExtent(load) - span, kEps) || !LengthsWithinSpan(load, span)) {
+        if (Over(LoadExtent(load) - span, kEpsilon) || !LengthsWithinSpan(load, span)) {
             c.code = kLoadBeyondSpan;
             c.slot = j;
             return;
