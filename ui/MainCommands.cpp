@@ -61,7 +61,7 @@ void TMainF::StartNewDocument() {
     state_.CurrentMember = 1;
     state_.CurrentSupport = 1;
     UpdateCaption();
-    RunCommand([this] { editor_->ShowDocument(); });
+    ShowDocument();
     state_.IsModified = false;
     state_.IsUntitled = true;
 }
@@ -109,7 +109,7 @@ bool TMainF::Load(const QString& path) {
     state_.CurrentMember = 1;
     state_.CurrentSupport = 1;
     state_.IsUntitled = false;
-    RunCommand([this] { editor_->ShowDocument(); });
+    ShowDocument();
     state_.IsModified = false;
     if (outcome.Kind == kmr::FileKind::Version3) EnableOverwrite();
     return true;

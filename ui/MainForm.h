@@ -30,6 +30,7 @@ namespace kmr::ui {
 
 class Editor;
 class HelpWindow;
+class ResultsPage;
 class UserDialogs;
 
 class TMainF : public QMainWindow {
@@ -84,7 +85,7 @@ class TMainF : public QMainWindow {
     // A copy of the model with the load slots on screen gathered into it, for
     // the results page; the document's model stays as it is. nullopt with
     // the reason when a slot's text is not a number.
-    std::optional<kmr::BeamModel> LiveModel(QString* reason);
+    std::optional<kmr::BeamModel> LiveModel(QString* reason) const;
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -96,6 +97,9 @@ class TMainF : public QMainWindow {
     void BuildPages(QWidget* parent);
     void BuildStatusBar(QWidget* page);
     void StartUp();
+    // The whole document shown in the controls (start, new data, a read);
+    // the results page follows.
+    void ShowDocument();
 
     void UpdateCaption();
     void UpdateRecentMenu();
@@ -125,6 +129,7 @@ class TMainF : public QMainWindow {
     UserDialogs* dialogs_ = nullptr;
     std::unique_ptr<Editor> editor_;
     kmr::CalculatedBeam beam_;
+    ResultsPage* resultsPage_ = nullptr;
     std::unique_ptr<kmr::TplSetPrinter> printer_;
     std::unique_ptr<kmr::TplPrev> paper_;
     kmr::TPaper* paperForm_ = nullptr;

@@ -1,23 +1,24 @@
 #include "results/ResultsPage.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QBoxLayout>
 #include <QClipboard>
+#include <QComboBox>
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QImage>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QSvgGenerator>
 #include <QTableWidget>
-#include <QTimer>
 #include <algorithm>
 
 #include "UserDialogs.h"
 #include "calc/Validation.h"
-#include "model/FileImage.h"
 #include "report/DiagramSection.h"
 #include "report/DisplayList.h"
 #include "report/Primitives.h"
@@ -29,7 +30,6 @@ namespace kmr::ui {
 
 namespace {
 
-constexpr int kIntervalMs = 100;   // the live update at most this often
 constexpr double kPxPerCm = 45.0;  // on screen: the labels about 11 px high
 constexpr double kImagePxPerCm = 80.0;
 constexpr float kImageWidthCm = 24.0f;
@@ -190,9 +190,6 @@ ResultsPage::ResultsPage(LiveModelSource source, UserDialogs& dialogs, bool deta
     row->addLayout(side, 1);
     box->addLayout(row, 1);
 
-    tick_ = new QTimer(this);
-    tick_->setInterval(kIntervalMs);
-    connect(tick_, &QTimer::timeout, this, [this] { UpdateNow(); });
     ShowMessage(QString());
 }
 
@@ -201,23 +198,37 @@ ResultsPage::~ResultsPage() = default;
 void ResultsPage::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     UpdateNow();
-    tick_->start();
 }
 
-void ResultsPage::hideEvent(QHideEvent* event) {
-    tick_->stop();
-    QWidget::hideEvent(event);
+void ResultsPage::Follow(QWidget* root) {
+    followed_.push_back(root);
+    const auto request = [this] { RequestUpdate(); };
+    for (QLineEdit* field : root->findChildren<QLineEdit*>()) {
+        connect(field, &QLineEdit::textChanged, this, request);
+    }
+    for (QComboBox* box : root->findChildren<QComboBox*>()) {
+        connect(box, &QComboBox::currentIndexChanged, this, request);
+    }
+    for (QAbstractButton* button : root->findChildren<QAbstractButton*>()) {
+        if (button->isCheckable()) connect(button, &QAbstractButton::toggled, this, request);
+    }
+}
+
+void ResultsPage::RequestUpdate() {
+    if (updatePending_) return;
+    updatePending_ = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            updatePending_ = false;
+            if (isVisible()) UpdateNow();
+        },
+        Qt::QueuedConnection);
 }
 
 void ResultsPage::UpdateNow() {
     QString reason;
     const std::optional<kmr::BeamModel> live = source_(&reason);
-    const std::vector<std::uint8_t> image =
-        live ? kmr::EncodeVersion3(*live) : std::vector<std::uint8_t>{};
-    if (hasShown_ && image == shownImage_ && reason == shownReason_) return;
-    hasShown_ = true;
-    shownImage_ = image;
-    shownReason_ = reason;
     if (!live) {
         ShowMessage(reason);
         return;
@@ -378,6 +389,7 @@ void ResultsPage::Detach() {
     other->setAttribute(Qt::WA_DeleteOnClose);
     other->setWindowTitle(QStringLiteral("計算結果 - ") + window()->windowTitle());
     other->resize(960, 600);
+    for (QWidget* root : followed_) other->Follow(root);
     other->show();
 }
 
