@@ -18,18 +18,6 @@ using namespace kmr::test;
 
 // Ten spans, every member-load slot (all six shapes) and every node-load
 // slot in use, the common load on, springs and a hinge among the supports.
-BeamModel TenSpansEverySlot() {
-    BeamModel m = MixedLoadBeam({4.5, 5.0, 5.5, 6.0, 4.0, 4.5, 5.0, 5.5, 6.0, 4.0},
-                                {F, S, K, S, S, S, H, S, K, S, F});
-    m.Header.OutputUnit = 1;
-    for (int s = 1; s <= 11; ++s) {
-        for (int j = 0; j < kLoadSlots; ++j) {
-            SetNodeLoad(m, s, j + 1, j % 2 ? kNodeMoment : kNodeForce, 0.5 + 0.25 * j);
-        }
-    }
-    return m;
-}
-
 struct Calculated {
     Calculated() : model(TenSpansEverySlot()) {
         beam = CalculateBeam(model);

@@ -110,4 +110,18 @@ inline BeamModel OverflowingBeam() {
     return m;
 }
 
+// Ten spans of every support kind with every member-load and node-load slot
+// in use (the benchmarks' beam).
+inline BeamModel TenSpansEverySlot() {
+    BeamModel m = MixedLoadBeam({4.5, 5.0, 5.5, 6.0, 4.0, 4.5, 5.0, 5.5, 6.0, 4.0},
+                                {F, S, K, S, S, S, H, S, K, S, F});
+    m.Header.OutputUnit = 1;
+    for (int s = 1; s <= 11; ++s) {
+        for (int j = 0; j < kLoadSlots; ++j) {
+            SetNodeLoad(m, s, j + 1, j % 2 ? kNodeMoment : kNodeForce, 0.5 + 0.25 * j);
+        }
+    }
+    return m;
+}
+
 }  // namespace kmr::test
