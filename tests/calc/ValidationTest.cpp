@@ -1,3 +1,4 @@
+#include "calc/CalculatedBeam.h"
 #include "calc/Validation.h"
 
 #include <gtest/gtest.h>
@@ -399,6 +400,29 @@ TEST(ValidationMessage, EveryCodeHasItsText) {
     }
     EXPECT_TRUE(ValidationText(ValidationCode(10)).empty());
     EXPECT_EQ(ValidationText(kNoResult), "計算結果が求まりません。入力データを確認してください。");
+}
+
+// A unit field that is neither t (0) nor kN (1) is refused, naming the field;
+// the factor between the systems cannot be guessed.
+TEST(CheckUnits, RefusesAUnitFieldOutsideTAndKN) {
+    for (bool input : {true, false}) {
+        for (int v : {0, 1, 2, -1, 99}) {
+            BeamModel m = Valid();
+            (input ? m.Header.InputUnit : m.Header.OutputUnit) = v;
+            const CalculatedBeam beam = CalculateBeam(m);
+            const std::string field = input ? "InputUnit" : "OutputUnit";
+            SCOPED_TRACE(field + " " + std::to_string(v));
+            if (v == 0 || v == 1) {
+                EXPECT_TRUE(beam.Passed());
+                continue;
+            }
+            EXPECT_EQ(beam.Refusal().code, input ? kUnknownInputUnit : kUnknownOutputUnit);
+            EXPECT_EQ(beam.Refusal().field,
+                      input ? ValidationField::InputUnit : ValidationField::OutputUnit);
+            EXPECT_NE(test::MessageText(beam.Refusal()).find(field + " = " + std::to_string(v)),
+                      std::string::npos);
+        }
+    }
 }
 
 }  // namespace

@@ -267,5 +267,16 @@ TEST(ResultTablesTest, OneLoadedSpanPrintsTheClosedFormResults) {
     }
 }
 
+// A support code outside the table is calculated as a free end and printed
+// as one.
+TEST(ResultTables, UnknownSupportCodePrintsAsFree) {
+    BeamModel m = MakeBeam({2.0, 6.0}, {99, S, F});
+    SetLoad(m, 1, 1, kLoadConcentrated, 1.0, 0.0);
+    ReportOf r(m);
+    ASSERT_TRUE(r.passed);
+    EXPECT_EQ(FindTexts(r.doc, QStringLiteral("自 由")).size(), 1u);
+    EXPECT_EQ(r.beam.Node(1).Reaction, 0.0);
+}
+
 }  // namespace
 }  // namespace kmr
