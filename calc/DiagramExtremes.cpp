@@ -13,8 +13,6 @@ namespace {
 // (the single-precision analysis leaves symmetric results a few units of
 // 1e-7 apart).
 constexpr double kTie = 1e-5;
-// Points closer than this (m) are one point of a diagram table.
-constexpr double kSamePoint = 1e-9;
 
 double Eval(const double* c, int n, double t) {
     double r = c[n];
@@ -168,17 +166,17 @@ std::vector<DiagramPoint> DiagramPoints(const MemberDiagram& member, int interva
     std::size_t j = 0;
     for (int i = 0; i <= n; ++i) {
         const double grid = i == n ? length : length * i / n;
-        for (; j < exact.size() && exact[j] <= grid + kSamePoint; ++j) {
-            if (xs.empty() || exact[j] - xs.back() > kSamePoint) xs.push_back(exact[j]);
+        for (; j < exact.size() && exact[j] <= grid + kSamePosition; ++j) {
+            if (xs.empty() || exact[j] - xs.back() > kSamePosition) xs.push_back(exact[j]);
         }
-        if (grid - xs.back() > kSamePoint) xs.push_back(grid);
+        if (grid - xs.back() > kSamePosition) xs.push_back(grid);
     }
     std::vector<DiagramPoint> points;
     points.reserve(xs.size() + breaks.size());
     std::size_t b = 0;
     for (double x : xs) {
-        while (b < breaks.size() && breaks[b] < x - kSamePoint) ++b;
-        const bool atBreak = b < breaks.size() && std::fabs(breaks[b] - x) <= kSamePoint;
+        while (b < breaks.size() && breaks[b] < x - kSamePosition) ++b;
+        const bool atBreak = b < breaks.size() && std::fabs(breaks[b] - x) <= kSamePosition;
         const bool inside = x > 0 && x < length;
         if (atBreak && inside) {
             const DiagramValues left = member.At(breaks[b], DiagramSide::Left);

@@ -62,7 +62,7 @@ void TMainF::StartNewDocument() {
     state_.CurrentMember = 1;
     state_.CurrentSupport = 1;
     UpdateCaption();
-    RunCommand([this] { editor_->ShowDocument(); });
+    ShowDocument();
     state_.IsModified = false;
     state_.IsUntitled = true;
     history_->Restart();
@@ -111,7 +111,7 @@ bool TMainF::Load(const QString& path) {
     state_.CurrentMember = 1;
     state_.CurrentSupport = 1;
     state_.IsUntitled = false;
-    RunCommand([this] { editor_->ShowDocument(); });
+    ShowDocument();
     state_.IsModified = false;
     if (outcome.Kind == kmr::FileKind::Version3) EnableOverwrite();
     history_->Restart();

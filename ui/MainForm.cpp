@@ -279,12 +279,18 @@ void TMainF::BuildPages(QWidget* parent) {
     editor_ = MakeEditor(state_, *dialogs_, this,
                          {panel1, content[kCommonDataPage], content[kMemberLoadPage],
                           content[kNodeLoadPage], content[kMemberPropsPage]});
-    auto* results =
+    resultsPage_ =
         new ResultsPage([this](QString* reason) { return LiveModel(reason); }, *dialogs_, true);
-    pageControl_->addTab(results, QStringLiteral("計算結果"));
+    resultsPage_->Follow(this);
+    pageControl_->addTab(resultsPage_, QStringLiteral("計算結果"));
     UseNarrowTabs(pageControl_->tabBar());  // the five tabs beside the buttons
     connect(pageControl_, &QTabWidget::currentChanged, this,
             [this](int index) { PageControl1Change(index); });
+}
+
+void TMainF::ShowDocument() {
+    RunCommand([this] { editor_->ShowDocument(); });
+    resultsPage_->ModelChanged();
 }
 
 void TMainF::BuildStatusBar(QWidget* page) {
@@ -341,7 +347,7 @@ void TMainF::StartUp() {
         SeedYoungList(state_.Defaults);  // a new installation starts with a list
     }
     state_.PageBreakFlag = state_.Defaults.PageBreakDefault();
-    RunCommand([this] { editor_->ShowDocument(); });
+    ShowDocument();
     state_.IsModified = false;
 
     // Centred at its final size: the fixed-size layout sets it once it is

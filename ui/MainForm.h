@@ -12,7 +12,7 @@
 
 #include "UndoHistory.h"
 #include "WindowState.h"
-#include "calc/Calculation.h"
+#include "calc/CalculatedBeam.h"
 
 class QAction;
 class QLabel;
@@ -34,6 +34,7 @@ class EditHistory;
 class FileDropFilter;
 class HelpWindow;
 struct RecoveryCopy;
+class ResultsPage;
 class UserDialogs;
 
 class TMainF : public QMainWindow {
@@ -48,9 +49,9 @@ class TMainF : public QMainWindow {
     const WindowState& State() const { return state_; }
     Editor& Edit() { return *editor_; }
     UserDialogs& Dialogs() { return *dialogs_; }
-    // The results of the last calculation, the report document ("Paper") and
-    // the preview window that shows it.
-    const kmr::CalcResults& Results() const { return results_; }
+    // The last calculated beam, the report document ("Paper") and the preview
+    // window that shows it.
+    const kmr::CalculatedBeam& Beam() const { return beam_; }
     kmr::TplPrev& PaperDocument() { return *paper_; }
     kmr::TPaper& PreviewWindow() { return *paperForm_; }
 
@@ -88,7 +89,7 @@ class TMainF : public QMainWindow {
     // A copy of the model with the load slots on screen gathered into it, for
     // the results page; the document's model stays as it is. nullopt with
     // the reason when a slot's text is not a number.
-    std::optional<kmr::BeamModel> LiveModel(QString* reason);
+    std::optional<kmr::BeamModel> LiveModel(QString* reason) const;
 
     // Undo, redo and the recovery copy of the document ("編集" menu).
     EditHistory& History() { return *history_; }
@@ -115,6 +116,9 @@ class TMainF : public QMainWindow {
     void BuildPages(QWidget* parent);
     void BuildStatusBar(QWidget* page);
     void StartUp();
+    // The whole document shown in the controls (start, new data, a read);
+    // the results page follows.
+    void ShowDocument();
 
     void UpdateCaption();
     void UpdateRecentMenu();
@@ -144,7 +148,8 @@ class TMainF : public QMainWindow {
     std::unique_ptr<UserDialogs> ownedDialogs_;
     UserDialogs* dialogs_ = nullptr;
     std::unique_ptr<Editor> editor_;
-    kmr::CalcResults results_;
+    kmr::CalculatedBeam beam_;
+    ResultsPage* resultsPage_ = nullptr;
     std::unique_ptr<kmr::TplSetPrinter> printer_;
     std::unique_ptr<kmr::TplPrev> paper_;
     kmr::TPaper* paperForm_ = nullptr;

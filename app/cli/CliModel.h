@@ -5,7 +5,7 @@
 #include <iosfwd>
 #include <string>
 
-#include "calc/Calculation.h"
+#include "calc/CalculatedBeam.h"
 #include "model/DataFile.h"
 #include "model/Model.h"
 
@@ -29,10 +29,13 @@ bool ReadModelFile(const std::string& path, BeamModel& model, FileKind& kind, st
 
 enum class CalcOutcome { Calculated, Refused, FileError };
 
-// ReadModelFile, then the calculation command's steps (CalculateModel). A
+// ReadModelFile, then the calculation command's steps (CalculateBeam). A
 // refusal is printed to err ("plovkmr: FILE: 計算できません。" and the
-// validation's message in terminal lines) and left in check.
-CalcOutcome CalculateFile(const std::string& path, BeamModel& model, CalcResults& results,
-                          ValidationResult& check, std::ostream& err);
+// validation's message in terminal lines) and left in the beam.
+CalcOutcome CalculateFile(const std::string& path, BeamModel& model, CalculatedBeam& beam,
+                          std::ostream& err);
+
+// The lines of a refusal joined by lineBreak.
+std::string RefusalText(const ValidationResult& refusal, const std::string& lineBreak);
 
 }  // namespace kmr::cli

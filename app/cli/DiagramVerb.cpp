@@ -10,6 +10,7 @@
 #include "app/cli/ShiftJis.h"
 #include "app/cli/Verbs.h"
 #include "calc/BeamDiagram.h"
+#include "calc/CalculatedBeam.h"
 #include "calc/Units.h"
 
 namespace kmr::cli {
@@ -122,14 +123,14 @@ void WriteCsv(std::ostream& out, const BeamModel& model, const BeamDiagram& diag
     });
 }
 
-void WriteJson(std::ostream& out, const std::string& file, const BeamModel& model,
-               const BeamDiagram& diagram, int intervals) {
+void WriteJson(std::ostream& out, const std::string& file, ForceUnit outputUnit,
+               const BeamModel& model, const BeamDiagram& diagram, int intervals) {
     JsonWriter json(out);
     json.BeginObject();
     json.Key("file");
     json.String(file);
     json.Key("outputUnit");
-    json.String(ForceUnitWord(model.Header.OutputUnit));
+    json.String(ForceUnitWord(outputUnit));
     json.Key("members");
     json.BeginArray();
     ForEachMember(model, diagram, intervals, [&json](std::size_t, const MemberPoints& member) {
@@ -145,19 +146,18 @@ int RunDiagram(const std::vector<std::string>& args, std::ostream& out, std::ost
     DiagramArgs a;
     if (!ParseArgs(args, a, err)) return kExitUsage;
     BeamModel model;
-    CalcResults results;
-    ValidationResult check;
-    const CalcOutcome o = CalculateFile(a.file, model, results, check, err);
+    CalculatedBeam beam;
+    const CalcOutcome o = CalculateFile(a.file, model, beam, err);
     if (o == CalcOutcome::FileError) return kExitFileError;
     if (o == CalcOutcome::Refused) {
-        if (!a.csv) WriteRefusalJson(out, a.file, check);
+        if (!a.csv) WriteRefusalJson(out, a.file, beam.Refusal());
         return kExitRefused;
     }
-    const BeamDiagram diagram = BuildBeamDiagram(model, results);
+    const BeamDiagram& diagram = beam.Diagram();
     if (a.csv) {
         WriteCsv(out, model, diagram, a.intervals);
     } else {
-        WriteJson(out, a.file, model, diagram, a.intervals);
+        WriteJson(out, a.file, beam.OutputUnit(), model, diagram, a.intervals);
     }
     return kExitOk;
 }

@@ -14,7 +14,7 @@
 
 #include "app/cli/CliModel.h"
 #include "app/cli/Verbs.h"
-#include "calc/Calculation.h"
+#include "calc/CalculatedBeam.h"
 #include "model/DataFile.h"
 #include "model/DefaultsFile.h"
 #include "report/PdfOutput.h"
@@ -61,14 +61,6 @@ class GuiForReport {
 // The data file's path with ".pdf" in place of its extension.
 std::string DefaultPdfPath(const std::string& path) {
     return WithoutExtension(path) + ".pdf";
-}
-
-std::string TerminalLines(const std::string& message) {
-    std::string out;
-    for (char c : message) {
-        if (c != '\r') out += c;
-    }
-    return out;
 }
 
 // The page-break default the window saved in its defaults file
@@ -173,11 +165,10 @@ int RunReport(const std::vector<std::string>& args, std::ostream& out, std::ostr
     BeamModel model;
     FileKind kind = FileKind::Version3;
     if (!ReadModelFile(a.file, model, kind, err)) return kExitFileError;
-    CalcResults results;
-    const ValidationResult check = CalculateModel(model, results);
-    if (!check.Passed()) {
+    const CalculatedBeam beam = CalculateBeam(model);
+    if (!beam.Passed()) {
         err << "plovkmr: " << a.file << ": 計算できません。計算書は作成しません。\n"
-            << TerminalLines(check.message) << "\n";
+            << RefusalText(beam.Refusal(), "\n") << "\n";
         return kExitRefused;
     }
 
@@ -188,7 +179,7 @@ int RunReport(const std::vector<std::string>& args, std::ostream& out, std::ostr
     options.version = QStringLiteral(KMR_FILE_VERSION);
     options.pageBreakFlag = a.noPageBreak ? *a.noPageBreak : SavedPageBreakDefault(err);
     options.stressDiagrams = a.diagrams ? *a.diagrams : SavedDiagramsDefault(err);
-    ReportRun(doc, model, results, options);
+    ReportRun(doc, model, beam, options);
     QString error;
     if (!WritePdf(doc, a.pdf, &error)) {
         err << "plovkmr: " << error.toStdString() << "\n";

@@ -210,6 +210,14 @@ TEST_F(ReportVerbTest, RefusedFileWritesNothing) {
     EXPECT_EQ(f.readAll(), QByteArray("earlier"));
 }
 
+TEST_F(ReportVerbTest, AUnitFieldOutsideTAndKNIsRefused) {
+    const QString data = WriteSimpleBeam(2);
+    const Outcome r = Report({Path(data), "-o", Path(File("u.pdf"))});
+    EXPECT_EQ(r.status, cli::kExitRefused);
+    EXPECT_NE(r.err.find("OutputUnit = 2"), std::string::npos) << r.err;
+    EXPECT_FALSE(QFile::exists(File("u.pdf")));
+}
+
 TEST_F(ReportVerbTest, UnreadableFileAndMisuseWriteNothing) {
     const QString pdf = File("none.pdf");
     const Outcome missing = Report({Path(File("missing.KMX")), "-o", Path(pdf)});
