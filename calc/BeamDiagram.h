@@ -9,6 +9,7 @@
 
 #include <array>
 #include <cstddef>
+#include <functional>
 #include <utility>
 #include <vector>
 
@@ -104,6 +105,10 @@ struct DiagramPoint {
 // every extreme, in ascending x; where the shear jumps, two points at the same
 // x (the left limit first). Points closer than kSamePosition are one point.
 std::vector<DiagramPoint> DiagramPoints(const MemberDiagram& member, int intervals);
+// The same points handed to visit one at a time, in the same order, so that
+// a long table is written without being held.
+void ForEachDiagramPoint(const MemberDiagram& member, int intervals,
+                         const std::function<void(const DiagramPoint&)>& visit);
 
 // Vertical equilibrium of the whole beam in the output unit: the downward
 // member loads, common load and node forces against the sum of the support

@@ -65,40 +65,43 @@ bool ParseArgs(const std::vector<std::string>& args, DiagramArgs& a, std::ostrea
     return true;
 }
 
+// One member of the table; its points are computed again for every pass
+// over them and never held, so memory does not grow with the output.
 struct MemberPoints {
     std::string name;
     double start = 0;  // X of the member's left end
-    std::vector<DiagramPoint> points;
+    const MemberDiagram* diagram = nullptr;
+    int intervals = 0;
+
+    template <typename Visit>
+    void ForEachPoint(Visit visit) const {
+        ForEachDiagramPoint(*diagram, intervals, visit);
+    }
 };
 
-// The points of one member at a time, handed to `write` as they are
-// computed: the memory held is that of one member, whatever the output's
-// length.
 template <typename Write>
 void ForEachMember(const BeamModel& model, const BeamDiagram& diagram, int intervals, Write write) {
     for (std::size_t m = 0; m < diagram.Members.size(); ++m) {
-        MemberPoints member;
-        member.name = ShiftJisToUtf8(model.Members[m + 1].Name.Str());
-        member.start = diagram.MemberStart[m];
-        member.points = DiagramPoints(diagram.Members[m], intervals);
+        const MemberPoints member{ShiftJisToUtf8(model.Members[m + 1].Name.Str()),
+                                  diagram.MemberStart[m], &diagram.Members[m], intervals};
         write(m, member);
     }
 }
 
 void WriteCsvRows(std::ostream& out, std::size_t m, const MemberPoints& member) {
-    for (const DiagramPoint& p : member.points) {
+    member.ForEachPoint([&](const DiagramPoint& p) {
         const DiagramValues& v = p.Values;
         out << m + 1 << ',' << NumberText(p.X) << ',' << NumberText(member.start + p.X) << ','
             << NumberText(v.Q) << ',' << NumberText(v.M) << ',' << NumberText(v.Rotation) << ','
             << NumberText(v.Deflection) << '\n';
-    }
+    });
 }
 
 template <typename Get>
 void Column(JsonWriter& json, const char* key, const MemberPoints& m, Get get) {
     json.Key(key);
     json.BeginArray(true);
-    for (const DiagramPoint& p : m.points) json.Number(get(p));
+    m.ForEachPoint([&](const DiagramPoint& p) { json.Number(get(p)); });
     json.EndArray();
 }
 
