@@ -6,13 +6,11 @@
 #include <algorithm>
 #include <cmath>
 
+#include "calc/ActingLoads.h"
 #include "calc/Units.h"
 
 namespace kmr {
 namespace {
-
-// Breaks closer than this (m) are one break.
-constexpr double kSameX = 1e-9;
 
 // A distributed load piece: intensity wa at x = a growing linearly to wb at
 // x = b (force per m, downward).
@@ -55,8 +53,7 @@ MemberLoads CollectLoads(const BeamModel& model, const MemberCalcRecord& rec, in
     MemberLoads loads;
     for (int j = 0; j < kLoadSlots; ++j) {
         const CalcLoad& load = rec.CalcLoads[j];
-        if (!IsMemberLoadCode(load.LoadType)) continue;
-        if (!(std::fabs(float(load.Value)) > 0)) continue;
+        if (!MemberLoadActs(load.LoadType, load.Value)) continue;
         if (load.LoadType == kLoadConcentrated) {
             if (ConcentratedLoadNode(model.Members[m].Loads[j], rec.CalcLength, m) != 0) {
                 loads.nodeForce += load.Value;
@@ -69,7 +66,7 @@ MemberLoads CollectLoads(const BeamModel& model, const MemberCalcRecord& rec, in
                  load.Factor * load.Value);
     }
     const ModelHeader& h = model.Header;
-    if (h.CommonLoadOff == 0) {
+    if (CommonLoadActs(h)) {
         const double w = double(h.CommonLoad) * double(h.CommonLoadHeight);
         AddShape(loads, 0.0, rec.CalcLength, 0.0, rec.CalcLength, w);
     }
@@ -98,7 +95,7 @@ int Breaks(const MemberLoads& loads, double length, std::array<double, 64>& x) {
     std::sort(x.begin(), x.begin() + n);
     int kept = 1;
     for (int i = 1; i < n; ++i) {
-        if (x[i] - x[kept - 1] > kSameX) x[kept++] = x[i];
+        if (x[i] - x[kept - 1] > kSamePosition) x[kept++] = x[i];
     }
     x[kept - 1] = length;  // the last break is the end itself
     if (kept == 1) x[kept++] = length;
@@ -121,7 +118,7 @@ void Intensity(const MemberLoads& loads, double x0, double x1, double& w0, doubl
 double PointLoadAt(const MemberLoads& loads, double x) {
     double p = 0;
     for (int i = 0; i < loads.pointCount; ++i) {
-        if (std::fabs(loads.points[i].a - x) <= kSameX) p += loads.points[i].p;
+        if (std::fabs(loads.points[i].a - x) <= kSamePosition) p += loads.points[i].p;
     }
     return p;
 }

@@ -9,6 +9,7 @@
 
 #include <array>
 #include <cstddef>
+#include <functional>
 #include <utility>
 #include <vector>
 
@@ -89,6 +90,11 @@ struct BeamDiagram {
 // the one just calculated into results.
 BeamDiagram BuildBeamDiagram(const BeamModel& model, const CalcResults& results);
 
+// Two positions along a member closer than this (m) are the same position:
+// one break of the diagram pieces, one point of a diagram table, one place
+// of a concentrated load.
+constexpr double kSamePosition = 1e-9;
+
 // One row of a diagram table: x from the member's left end.
 struct DiagramPoint {
     double X = 0;
@@ -97,8 +103,12 @@ struct DiagramPoint {
 
 // intervals + 1 equally spaced points including both ends, every break and
 // every extreme, in ascending x; where the shear jumps, two points at the same
-// x (the left limit first). Points closer than 1e-9 m are one point.
+// x (the left limit first). Points closer than kSamePosition are one point.
 std::vector<DiagramPoint> DiagramPoints(const MemberDiagram& member, int intervals);
+// The same points handed to visit one at a time, in the same order, so that
+// a long table is written without being held.
+void ForEachDiagramPoint(const MemberDiagram& member, int intervals,
+                         const std::function<void(const DiagramPoint&)>& visit);
 
 // Vertical equilibrium of the whole beam in the output unit: the downward
 // member loads, common load and node forces against the sum of the support

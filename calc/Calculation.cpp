@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "calc/ActingLoads.h"
 #include "calc/EngineCodes.h"
 
 namespace kmr {
@@ -64,18 +65,15 @@ CmqSums MemberSums(const BeamModel& model, const MemberCalcRecord& rec, const Me
     const float span = float(rec.CalcLength);
     for (int j = 0; j < kLoadSlots; ++j) {
         const CalcLoad& load = rec.CalcLoads[j];
-        const std::int32_t type = EngineLoadType(load.LoadType);
-        float value = float(load.Value);
-        if (type == kEngineNoLoad) value = 0;
-        if (type == KMR_LOAD_CONCENTRATED &&
-            ConcentratedLoadNode(mem.Loads[j], rec.CalcLength, m) != 0)
-            value = 0;
-        if (!(std::fabs(value) > 0)) continue;
+        if (!MemberLoadActs(load.LoadType, load.Value)) continue;
+        // A concentrated load on a member end is a node load of the girder.
+        if (ConcentratedLoadNode(mem.Loads[j], rec.CalcLength, m) != 0) continue;
         AddCmq(sums, span, float(load.LoadStart), float(load.LoadLength), float(load.RiseLength),
-               float(load.FlatLength), value, float(load.Factor), type);
+               float(load.FlatLength), float(load.Value), float(load.Factor),
+               EngineLoadType(load.LoadType));
     }
     const ModelHeader& h = model.Header;
-    if (h.CommonLoadOff == 0) {
+    if (CommonLoadActs(h)) {
         AddCmq(sums, span, 0.0f, span, 0.0f, span, float(double(h.CommonLoad)),
                float(double(h.CommonLoadHeight)), EngineLoadType(kLoadUniform));
     }
@@ -146,7 +144,9 @@ void RunCalculation(const BeamModel& model, CalcResults& results) {
 
 ValidationResult CalculateModel(BeamModel& model, CalcResults& results,
                                 const std::function<void()>& afterFill) {
-    ValidationResult check = ValidateModel(model, kValidateCommon);
+    ValidationResult check = CheckUnits(model);
+    if (!check.Passed()) return check;
+    check = ValidateModel(model, kValidateCommon);
     if (!check.Passed()) return check;
     FillUnsetMembers(model);
     if (afterFill) afterFill();
@@ -158,7 +158,7 @@ ValidationResult CalculateModel(BeamModel& model, CalcResults& results,
     RunCalculation(model, next);
     if (!ResultsFinite(next, UsedSpanCount(model))) {
         check.code = kNoResult;
-        check.message = ValidationText(kNoResult);
+        check.lines = {ValidationText(kNoResult)};
         return check;
     }
     results = next;

@@ -11,7 +11,7 @@ DesignData DesignInUse(const DesignData& data, int spanCount) {
     return used;
 }
 
-BeamCheck CheckBeamDesign(const BeamModel& model, const BeamDiagram& diagram,
+BeamCheck CheckBeamDesign(const BeamModel& model, const CalculatedBeam& beam,
                           const DesignData& data) {
     BeamCheck check;
     const int spans = UsedSpanCount(model);
@@ -21,15 +21,15 @@ BeamCheck CheckBeamDesign(const BeamModel& model, const BeamDiagram& diagram,
         check.Problem = e.what();
         return check;
     }
-    check.Result = CheckSections(CheckInputOf(model, diagram), check.Design);
+    check.Result = CheckSections(CheckInputOf(model, beam), check.Design);
     check.Done = true;
     return check;
 }
 
-BeamCheck CheckBeamDesign(const BeamModel& model, const BeamDiagram& diagram) {
+BeamCheck CheckBeamDesign(const BeamModel& model, const CalculatedBeam& beam) {
     switch (model.Design.State) {
         case DesignState::Present:
-            return CheckBeamDesign(model, diagram, model.Design.Data);
+            return CheckBeamDesign(model, beam, model.Design.Data);
         case DesignState::Unreadable: {
             BeamCheck check;
             check.Problem = model.Design.Problem;

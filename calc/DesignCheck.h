@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "calc/BeamDiagram.h"
+#include "calc/CalculatedBeam.h"
 #include "calc/SectionCheck.h"
 #include "model/Model.h"
 
@@ -22,12 +22,12 @@ struct BeamCheck {
 // the span count carry no load and are left out, as their loads are.
 DesignData DesignInUse(const DesignData& data, int spanCount);
 
-// The check of data against the diagrams of the model as calculated.
-BeamCheck CheckBeamDesign(const BeamModel& model, const BeamDiagram& diagram,
+// The check of data against the calculated beam of the model.
+BeamCheck CheckBeamDesign(const BeamModel& model, const CalculatedBeam& beam,
                           const DesignData& data);
 // The check of the model's own design data: not Done without a problem when
 // it has none, not Done with the block's problem when it is unreadable.
-BeamCheck CheckBeamDesign(const BeamModel& model, const BeamDiagram& diagram);
+BeamCheck CheckBeamDesign(const BeamModel& model, const CalculatedBeam& beam);
 
 // The resolved member of a check result, or nullptr.
 const ResolvedMember* FindResolved(const ResolvedDesign& design, int member);

@@ -13,8 +13,6 @@ namespace {
 // (the single-precision analysis leaves symmetric results a few units of
 // 1e-7 apart).
 constexpr double kTie = 1e-5;
-// Points closer than this (m) are one point of a diagram table.
-constexpr double kSamePoint = 1e-9;
 
 double Eval(const double* c, int n, double t) {
     double r = c[n];
@@ -153,7 +151,8 @@ MemberExtremes MemberDiagram::Extremes() const {
     return e;
 }
 
-std::vector<DiagramPoint> DiagramPoints(const MemberDiagram& member, int intervals) {
+void ForEachDiagramPoint(const MemberDiagram& member, int intervals,
+                         const std::function<void(const DiagramPoint&)>& visit) {
     const double length = member.Length();
     const std::vector<double> breaks = member.Breaks();
     const MemberExtremes e = member.Extremes();
@@ -163,33 +162,44 @@ std::vector<DiagramPoint> DiagramPoints(const MemberDiagram& member, int interva
         exact.push_back(x);
     }
     std::sort(exact.begin(), exact.end());
-    std::vector<double> xs;
+    std::size_t b = 0;
+    // One position at a time, in ascending x: nothing grows with intervals.
+    const auto emit = [&](double x) {
+        while (b < breaks.size() && breaks[b] < x - kSamePosition) ++b;
+        const bool atBreak = b < breaks.size() && std::fabs(breaks[b] - x) <= kSamePosition;
+        const bool inside = x > 0 && x < length;
+        if (!(atBreak && inside)) {
+            visit({x, member.At(x)});
+            return;
+        }
+        const DiagramValues left = member.At(breaks[b], DiagramSide::Left);
+        const DiagramValues right = member.At(breaks[b], DiagramSide::Right);
+        visit({x, left});
+        const double scale = std::max(std::fabs(left.Q), std::fabs(right.Q));
+        if (std::fabs(left.Q - right.Q) > 1e-12 * scale) visit({x, right});
+    };
+    bool any = false;
+    double last = 0;
+    const auto take = [&](double x) {
+        any = true;
+        last = x;
+        emit(x);
+    };
     const int n = std::max(intervals, 1);
     std::size_t j = 0;
     for (int i = 0; i <= n; ++i) {
         const double grid = i == n ? length : length * i / n;
-        for (; j < exact.size() && exact[j] <= grid + kSamePoint; ++j) {
-            if (xs.empty() || exact[j] - xs.back() > kSamePoint) xs.push_back(exact[j]);
+        for (; j < exact.size() && exact[j] <= grid + kSamePosition; ++j) {
+            if (!any || exact[j] - last > kSamePosition) take(exact[j]);
         }
-        if (grid - xs.back() > kSamePoint) xs.push_back(grid);
+        if (!any || grid - last > kSamePosition) take(grid);
     }
+}
+
+std::vector<DiagramPoint> DiagramPoints(const MemberDiagram& member, int intervals) {
     std::vector<DiagramPoint> points;
-    points.reserve(xs.size() + breaks.size());
-    std::size_t b = 0;
-    for (double x : xs) {
-        while (b < breaks.size() && breaks[b] < x - kSamePoint) ++b;
-        const bool atBreak = b < breaks.size() && std::fabs(breaks[b] - x) <= kSamePoint;
-        const bool inside = x > 0 && x < length;
-        if (atBreak && inside) {
-            const DiagramValues left = member.At(breaks[b], DiagramSide::Left);
-            const DiagramValues right = member.At(breaks[b], DiagramSide::Right);
-            points.push_back({x, left});
-            const double scale = std::max(std::fabs(left.Q), std::fabs(right.Q));
-            if (std::fabs(left.Q - right.Q) > 1e-12 * scale) points.push_back({x, right});
-            continue;
-        }
-        points.push_back({x, member.At(x)});
-    }
+    ForEachDiagramPoint(member, intervals,
+                        [&points](const DiagramPoint& p) { points.push_back(p); });
     return points;
 }
 

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "calc/ActingLoads.h"
 #include "calc/Calculation.h"
 #include "calc/EngineCodes.h"
 
@@ -47,8 +48,8 @@ void FillSupports(const BeamModel& model, GirderArgs& a) {
         const bool tipHinge = sup.Condition == kSupportHinge && s == a.nodes;
         a.supportCode.push_back(EngineSupportCode(tipHinge ? kSupportFree : sup.Condition));
         for (const NodeLoad& load : sup.NodeLoads) {
+            if (!NodeLoadActs(load.LoadType, load.Value)) continue;
             const float value = float(double(load.Value));
-            if (!(std::fabs(value) > 0)) continue;
             if (load.LoadType == kNodeForce) AddNodeLoad(a, s, -value, 0.0f);
             if (load.LoadType == kNodeMoment) AddNodeLoad(a, s, 0.0f, value);
         }

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <vector>
 
+#include "calc/ActingLoads.h"
 #include "calc/Validation.h"
 
 namespace kmr {
@@ -68,8 +69,7 @@ void SpreadHolding(std::vector<Part>& parts) {
 
 bool HasNodeMoment(const SupportRecord& support) {
     for (const NodeLoad& load : support.NodeLoads) {
-        // The same test as the driver's node-load list (single precision).
-        if (load.LoadType == kNodeMoment && std::fabs(float(double(load.Value))) > 0.0f) {
+        if (load.LoadType == kNodeMoment && NodeLoadActs(load.LoadType, load.Value)) {
             return true;
         }
     }

@@ -155,12 +155,12 @@ bool IsFreeEnd(const BeamModel& model, int support) {
 
 }  // namespace
 
-CheckInput CheckInputOf(const BeamModel& model, const BeamDiagram& diagram) {
+CheckInput CheckInputOf(const BeamModel& model, const CalculatedBeam& beam) {
     CheckInput in;
-    in.OutputUnit = model.Header.OutputUnit;
-    const int n = std::min<int>(UsedSpanCount(model), int(diagram.Members.size()));
+    in.OutputUnit = beam.OutputUnit();
+    const int n = std::min<int>(beam.SpanCount(), int(beam.Diagram().Members.size()));
     for (int m = 1; m <= n; ++m) {
-        const MemberDiagram& d = diagram.Members[m - 1];
+        const MemberDiagram& d = beam.MemberDiagramOf(m);
         // Only the beam's end supports make a free end: an unsupported
         // node inside the beam joins two members.
         in.Spans.push_back(

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "calc/BeamDiagram.h"
+#include "calc/CalculatedBeam.h"
 #include "calc/SectionList.h"
 #include "model/DesignData.h"
 
@@ -62,9 +63,9 @@ struct CheckInput {
     std::vector<CheckSpan> Spans;
     int OutputUnit = 0;
 };
-// The spans of a beam calculated into diagram (BuildBeamDiagram): free ends
-// at free supports and at a hinge on the last support.
-CheckInput CheckInputOf(const BeamModel& model, const BeamDiagram& diagram);
+// The spans of the calculated beam of the model: free ends at free supports
+// and at a hinge on the last support.
+CheckInput CheckInputOf(const BeamModel& model, const CalculatedBeam& beam);
 
 // The branch of the fb formula that gives fb: the notification's fb1
 // (lateral buckling), fb2 (flange) or the cap F/1.5; AIJ 2005's ranges of

@@ -43,4 +43,10 @@ std::string FormatSectionValue(double value) {
     return FormatFixed(value, 1);
 }
 
+double YoungModulusForInputUnit(double eNmm2, int inputUnit) {
+    float v = static_cast<float>(eNmm2 / 10.0);
+    if (inputUnit == 0) v = static_cast<float>(double(v) * 0.10197162);
+    return double(v);
+}
+
 }  // namespace kmr

@@ -11,6 +11,11 @@ namespace kmr {
 // precision) from kN to t.
 double UnitFactor(int inputUnit, int outputUnit);
 
+// E given in N/mm2 as the Young's modulus field of the input unit (0 = t,
+// 1 = kN) takes it: E/10 kN/cm2, for t further x 0.10197162 t/cm2, each step
+// in single precision.
+double YoungModulusForInputUnit(double eNmm2, int inputUnit);
+
 // "t" or "kN" after a unit flag.
 const char* ForceUnitWord(int unit);
 

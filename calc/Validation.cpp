@@ -9,7 +9,6 @@ namespace kmr {
 namespace {
 
 // Limits, held as single reals where the system holds them so.
-constexpr float kEps = kEpsilon;
 constexpr float kIoLimit = 1e11f;  // 99999997952
 constexpr double kLengthLimit = 100.0;
 constexpr double kBeamSizeLimit = 1000.0;
@@ -39,6 +38,8 @@ MessageKind KindOf(ValidationCode code) {
             return MessageKind::Support;
         case kUnstable:
         case kNoResult:
+        case kUnknownInputUnit:
+        case kUnknownOutputUnit:
         case kCommonIoOverLimit:
         case kCommonEOverLimit:
         case kCommonSpringOverLimit:
@@ -140,7 +141,7 @@ float LoadExtent(const MemberLoad& load) {
 // analysis unbounded.
 bool LengthsWithinSpan(const MemberLoad& load, float span) {
     const auto within = [span](const Extended& v) {
-        return !Over(std::fabs(float(double(v))) - span, kEps);
+        return !Over(std::fabs(float(double(v))) - span, kEpsilon);
     };
     if (!within(load.Distance)) return false;
     if (load.LoadType != kLoadConcentrated && !within(load.Length1)) return false;
@@ -154,7 +155,7 @@ void CheckExtents(const MemberRecord& mem, Check& c) {
     for (int j = 1; j <= kLoadSlots; ++j) {
         const MemberLoad& load = mem.Loads[j - 1];
         if (!IsMemberLoadCode(load.LoadType)) continue;
-        if (Over(LoadExtent(load) - span, kEps) || !LengthsWithinSpan(load, span)) {
+        if (Over(LoadExtent(load) - span, kEpsilon) || !LengthsWithinSpan(load, span)) {
             c.code = kLoadBeyondSpan;
             c.slot = j;
             return;
@@ -214,20 +215,27 @@ void CheckSupports(const BeamModel& m, Check& c) {
     }
 }
 
-std::string ComposeMessage(const BeamModel& m, const Check& c) {
-    std::string text = ValidationText(c.code);
+std::vector<std::string> ComposeMessage(const BeamModel& m, const Check& c) {
+    std::vector<std::string> lines{ValidationText(c.code)};
     switch (KindOf(c.code)) {
         case MessageKind::Common:
-            return text;
+            return lines;
         case MessageKind::Support:
-            return text + "\r\n\r\n" + kIndent + "支点名 [" + m.Supports[c.support].Name.Str() +
-                   "]";
+            lines.insert(lines.end(),
+                         {"", kIndent + "支点名 [" + m.Supports[c.support].Name.Str() + "]"});
+            return lines;
         case MessageKind::Member:
             break;
     }
-    text += "\r\n\r\n" + kIndent + "部材名 [" + m.Members[c.member].Name.Str() + "]";
-    if (c.code == kLoadBeyondSpan) text += "\r\n" + kIndent + "荷重 No. " + std::to_string(c.slot);
-    return text;
+    lines.insert(lines.end(), {"", kIndent + "部材名 [" + m.Members[c.member].Name.Str() + "]"});
+    if (c.code == kLoadBeyondSpan) lines.push_back(kIndent + "荷重 No. " + std::to_string(c.slot));
+    return lines;
+}
+
+std::vector<std::string> UnitMessage(ValidationCode code, const char* field, std::int32_t value) {
+    return {ValidationText(code), "",
+            kIndent + field + " = " + std::to_string(value) +
+                "：共通データのページで単位を選んでください。"};
 }
 
 }  // namespace
@@ -270,6 +278,10 @@ std::string ValidationText(ValidationCode code) {
             return "支持設定に誤りがあります。 (不安定)";
         case kNoResult:
             return "計算結果が求まりません。入力データを確認してください。";
+        case kUnknownInputUnit:
+            return "入力単位 (InputUnit) が t でも kN でもないため、計算できません。";
+        case kUnknownOutputUnit:
+            return "出力単位 (OutputUnit) が t でも kN でもないため、計算できません。";
         case kSpanOverLimit:
             return "スパン長が制限値を超えています。";
         case kIoOverLimit:
@@ -316,8 +328,23 @@ ValidationResult ValidateModel(const BeamModel& model, ValidationMode mode) {
     }
     ValidationResult r;
     r.code = c.code;
-    r.commonLoadRed = c.commonLoadRed;
-    if (c.code != kValidOk) r.message = ComposeMessage(model, c);
+    if (c.commonLoadRed) r.field = ValidationField::CommonLoad;
+    if (c.code != kValidOk) r.lines = ComposeMessage(model, c);
+    return r;
+}
+
+ValidationResult CheckUnits(const BeamModel& model) {
+    const ModelHeader& h = model.Header;
+    ValidationResult r;
+    if (h.InputUnit != kUnitTon && h.InputUnit != kUnitKiloNewton) {
+        r.code = kUnknownInputUnit;
+        r.field = ValidationField::InputUnit;
+        r.lines = UnitMessage(r.code, "InputUnit", h.InputUnit);
+    } else if (h.OutputUnit != kUnitTon && h.OutputUnit != kUnitKiloNewton) {
+        r.code = kUnknownOutputUnit;
+        r.field = ValidationField::OutputUnit;
+        r.lines = UnitMessage(r.code, "OutputUnit", h.OutputUnit);
+    }
     return r;
 }
 

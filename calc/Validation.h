@@ -4,6 +4,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "model/Model.h"
 
@@ -29,6 +30,10 @@ enum ValidationCode : int {
     // Not set by ValidateModel: CalculateModel refuses an analysis that gave
     // a result that is not a finite number.
     kNoResult = 7,
+    // Set by CheckUnits: a unit field holds neither t (0) nor kN (1); every
+    // force would be off by an unknown factor.
+    kUnknownInputUnit = 8,
+    kUnknownOutputUnit = 9,
     kSpanOverLimit = 101,
     kIoOverLimit = 102,
     kEOverLimit = 103,
@@ -45,19 +50,29 @@ enum ValidationCode : int {
     kCommonLoadHeightOverLimit = 221,
 };
 
+// The input a refusal concerns, for the window to mark.
+enum class ValidationField {
+    None,
+    CommonLoad,  // the common load exceeds its limit
+    InputUnit,
+    OutputUnit,
+};
+
 struct ValidationResult {
     ValidationCode code = kValidOk;
-    // The composed message shown in the error box (CRLF line breaks); empty
-    // when the code is 0.
-    std::string message;
-    // The common load exceeds its limit: the window turns the text of the
-    // common-load field (MmComm1) red.
-    bool commonLoadRed = false;
+    // The composed message as plain lines (an empty line between paragraphs);
+    // none when the code is 0. The caller chooses the line breaks.
+    std::vector<std::string> lines;
+    ValidationField field = ValidationField::None;
 
     bool Passed() const { return code == kValidOk; }
 };
 
 ValidationResult ValidateModel(const BeamModel& model, ValidationMode mode);
+
+// Refuses a model whose InputUnit or OutputUnit is neither t (0) nor kN (1),
+// naming the field; passes otherwise.
+ValidationResult CheckUnits(const BeamModel& model);
 
 // The fixed text of an error code, without member or support name; empty for
 // an unknown code.

@@ -143,13 +143,44 @@ void LoadDataImage(FileKind kind, const std::string& fileName,
 }
 
 DataFileResult ReadDataFile(const std::string& path, BeamModel& model) {
-    DataFileResult result{FileKindOf(path), ActualFileName(path)};
+    return ReadDataFileNamed(ActualFileName(path), model);
+}
+
+DataFileResult ReadDataFileNamed(const std::string& fileName, BeamModel& model) {
+    DataFileResult result{FileKindOf(fileName), fileName};
     // Version 3 may carry the design data after the image; a block beyond the
     // limit is read only in part and so reported unreadable.
     const std::size_t expected =
         result.kind == FileKind::Version1 ? kVersion1Bytes : kVersion3Bytes + kMaxDesignBlockBytes;
     LoadDataImage(result.kind, result.fileName, ReadPrefix(result.fileName, expected), model);
     return result;
+}
+
+namespace {
+
+// The product name as the first bytes of a version-3 file (a length-prefixed
+// string) and of a version-1 file (plain text).
+bool HasDataFileSignature(const std::vector<std::uint8_t>& head) {
+    static const char kProduct[] = "PLOV-Kmr";
+    const std::size_t n = sizeof kProduct - 1;
+    const auto at = [&](std::size_t offset) {
+        return head.size() >= offset + n && std::memcmp(&head[offset], kProduct, n) == 0;
+    };
+    return (head.size() > 0 && head[0] == n && at(1)) || at(0);
+}
+
+}  // namespace
+
+bool IsDataFile(const std::string& name) {
+    const std::string target = files::FollowLinks(name);
+    if (UpperLastFour(target) == ".KMX" || UpperLastFour(target) == ".KMR") return true;
+    if (UpperLastFour(name) == ".KMX" || UpperLastFour(name) == ".KMR") return true;
+    int error = 0;
+    FilePtr f(files::OpenForRead(target, error));
+    if (!f) return false;
+    std::vector<std::uint8_t> head(16);
+    head.resize(std::fread(head.data(), 1, head.size(), f.get()));
+    return HasDataFileSignature(head);
 }
 
 }  // namespace kmr

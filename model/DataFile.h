@@ -54,11 +54,26 @@ struct DataFileResult {
 // converted). Anything but a regular file (after following links) is refused
 // before it is opened. The caller renames members and supports afterwards.
 DataFileResult ReadDataFile(const std::string& path, BeamModel& model);
+// The same for exactly the file named (no extension added); its kind by its
+// name as FileKindOf says.
+DataFileResult ReadDataFileNamed(const std::string& fileName, BeamModel& model);
+
+// True when what `name` leads to (links followed) is a data file by its name
+// (".KMX" or ".Kmr", any case) or by its first bytes (a version-3 or
+// version-1 file, whatever its name). Output that is not a data file must
+// never replace one.
+bool IsDataFile(const std::string& name);
 // Writes the model as version 3 to the file of the path's kind; refuses a
 // version-1 name and an existing target that is not a regular file. A
 // symbolic link is followed, also one whose target does not exist yet. The
 // model is not changed.
 DataFileResult WriteDataFile(const std::string& path, const BeamModel& model);
+// The same for exactly the file named (no extension added).
+DataFileResult WriteDataFileNamed(const std::string& fileName, const BeamModel& model);
+
+// The bytes a save writes: the version-3 image, then the design block as read
+// or set when the beam has one.
+std::vector<std::uint8_t> EncodeDataFile(const BeamModel& model);
 
 // Fills the model from the four version-1 blocks; the fields that version 1
 // does not carry keep their values.

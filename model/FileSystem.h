@@ -5,9 +5,11 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <cstdio>
 #include <filesystem>
 #include <string>
+#include <vector>
 
 namespace kmr::files {
 
@@ -62,5 +64,37 @@ int Replace(const std::string& from, const std::string& to);
 
 // Removes a file, ignoring failure.
 void Remove(const std::string& name);
+
+// 0 when `name` (links followed) is a regular file of at most maxBytes;
+// otherwise ENOENT (nothing there), kNotRegularFile, EFBIG (larger) or the
+// error of looking. Never opens the file, so nothing can wait on it.
+int CheckRegularFile(const std::string& name, std::uintmax_t maxBytes);
+
+// The tag of this process's temporary files: its process id, then
+// "-attempt" for further attempts. TemporaryName(name, tag) with such a tag
+// is a temporary file of this program.
+std::string TemporaryTag(unsigned attempt);
+
+// Removes, in the folder of `name`, the temporary files of this program
+// (TemporaryName of a ".KMX", ".Kmr", ".pdf" or ".def" name, any case, with a
+// TemporaryTag) whose process no longer exists: leftovers of a killed run.
+// POSIX only; best effort.
+void RemoveLeftoverTemporaries(const std::string& name);
+
+// While a temporary file is being written: TERM, INT or HUP remove it before
+// the process ends by that signal (a signal the program ignores or handles
+// itself is left alone). One file at a time; ForgetOnSignal when
+// it is renamed or removed.
+void RemoveOnSignal(const std::string& temporaryName);
+void ForgetOnSignal();
+
+// Writes `bytes` as the whole of the file `name` names (links followed, also
+// a dangling one): a new temporary file beside the target
+// (RemoveLeftoverTemporaries first), flushed, read back byte for byte, given
+// the target's permissions and put in its place in one step. Returns 0 or
+// the error (kNotRegularFile: the target is a folder, FIFO, device or a loop
+// of links, never replaced); on error the target is unchanged and no
+// temporary file stays.
+int WriteWholeFile(const std::string& name, const std::vector<std::uint8_t>& bytes);
 
 }  // namespace kmr::files

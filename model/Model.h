@@ -86,7 +86,9 @@ enum ForceUnit : std::int32_t {
 constexpr int kMaxSpans = 10;
 constexpr int kMaxSupports = 11;
 constexpr int kLoadSlots = 5;
-// Values whose magnitude is below this (a single real) count as zero / unset.
+// The one zero tolerance of the program: a length, load or section value
+// whose magnitude as a single real is below this counts as zero / unset
+// (the editor, the validation, the calculation and both load diagrams).
 constexpr float kEpsilon = 1e-6f;
 
 struct ModelHeader {

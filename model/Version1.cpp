@@ -7,8 +7,6 @@
 namespace kmr {
 namespace {
 
-constexpr float kEps = kEpsilon;
-
 // Member-load type codes of version 1.
 enum OldLoadType : std::int32_t {
     kOldConcentrated = 0,
@@ -60,7 +58,7 @@ void ConvertLoad(const OldMemberLoad& old, float spanLength, MemberLoad& load) {
     load.Height = concentrated ? 0.0f : old.Value1;
     load.Length2 = 0.0;
     load.Value = old.Value2;
-    load.LoadType = std::fabs(old.Value2) > kEps ? NewLoadType(old.LoadType) : kLoadNone;
+    load.LoadType = std::fabs(old.Value2) > kEpsilon ? NewLoadType(old.LoadType) : kLoadNone;
 }
 
 void ConvertMember(const OldMemberRecord& old, const OldHeader& oh, MemberRecord& m) {
@@ -71,11 +69,11 @@ void ConvertMember(const OldMemberRecord& old, const OldHeader& oh, MemberRecord
     m.E = old.E;
     m.B = old.B;
     m.D = old.D;
-    if (old.Io < kEps) {
-        if (oh.IoInputMode == 0 && oh.CommonIo > kEps) m.Io = oh.CommonIo;
-        if (oh.IoInputMode == 1 && oh.CommonIoBD > kEps) m.Io = oh.CommonIoBD;
+    if (old.Io < kEpsilon) {
+        if (oh.IoInputMode == 0 && oh.CommonIo > kEpsilon) m.Io = oh.CommonIo;
+        if (oh.IoInputMode == 1 && oh.CommonIoBD > kEpsilon) m.Io = oh.CommonIoBD;
     }
-    if (old.E < kEps && oh.CommonE > kEps) m.E = oh.CommonE;
+    if (old.E < kEpsilon && oh.CommonE > kEpsilon) m.E = oh.CommonE;
     for (int j = 0; j < kLoadSlots; ++j) ConvertLoad(old.Loads[j], old.SpanLength, m.Loads[j]);
 }
 
@@ -85,10 +83,11 @@ void ConvertSupport(const OldSupportRecord& old, const OldHeader& oh, SupportRec
         const bool carried = j < static_cast<int>(old.NodeLoads.size());
         load.LoadType = carried ? old.NodeLoads[j].LoadType : kNodeNone;
         load.Value = carried ? old.NodeLoads[j].Value : 0.0f;
-        if (carried && std::fabs(old.NodeLoads[j].Value) < kEps) load.LoadType = kNodeNone;
+        if (carried && std::fabs(old.NodeLoads[j].Value) < kEpsilon) load.LoadType = kNodeNone;
     }
     s.SpringConstant = old.SpringConstant;
-    if (old.SpringConstant < kEps && oh.CommonSpring > kEps) s.SpringConstant = oh.CommonSpring;
+    if (old.SpringConstant < kEpsilon && oh.CommonSpring > kEpsilon)
+        s.SpringConstant = oh.CommonSpring;
     s.Condition = old.Condition == kOldNoCondition ? kKeptNoCondition : old.Condition;
 }
 

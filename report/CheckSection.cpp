@@ -164,8 +164,9 @@ QStringList CheckIntroLines(BucklingFormula method) {
             "たわみ: 変形増大係数×δ ≦ L/制限（δ は両端を結ぶ線から、片持ち梁は支持端から）")};
 }
 
-std::vector<std::vector<QString>> CheckTableRows(const BeamModel& model, const BeamCheck& check) {
-    const std::vector<Row> spec = Rows(OutputUnitWord(model));
+std::vector<std::vector<QString>> CheckTableRows(const BeamModel& model, ForceUnit outputUnit,
+                                                 const BeamCheck& check) {
+    const std::vector<Row> spec = Rows(OutputUnitWord(outputUnit));
     std::vector<std::vector<QString>> rows(spec.size() + 1);
     rows[0].push_back(QStringLiteral(" 部 材 名"));
     for (std::size_t r = 0; r < spec.size(); ++r) rows[r + 1].push_back(spec[r].header);
@@ -182,14 +183,14 @@ std::vector<std::vector<QString>> CheckTableRows(const BeamModel& model, const B
     return rows;
 }
 
-void DrawCheckSection(TplPrev& doc, const BeamModel& model, const CalcResults& results,
+void DrawCheckSection(TplPrev& doc, const BeamModel& model, const CalculatedBeam& beam,
                       ReportState& state) {
     if (!HasCheckSection(model)) return;
-    const BeamCheck check = CheckBeamDesign(model, BuildBeamDiagram(model, results));
+    const BeamCheck check = CheckBeamDesign(model, beam);
     const QStringList intro = check.Done ? CheckIntroLines(check.Design.Method)
                                          : QStringList{QString::fromStdString(check.Problem) +
                                                        QStringLiteral("　断面検定は行いません。")};
-    const auto rows = CheckTableRows(model, check);
+    const auto rows = CheckTableRows(model, beam.OutputUnit(), check);
     const int members = static_cast<int>(rows.front().size()) - 1;
     const float introNeed = kHeadingRoom + 0.2f + kLineHeight * float(intro.size());
     const float tableNeed = 0.25f + kRowHeight * float(rows.size());

@@ -8,7 +8,7 @@
 #include <QStringList>
 #include <vector>
 
-#include "calc/Calculation.h"
+#include "calc/CalculatedBeam.h"
 #include "calc/DesignCheck.h"
 #include "model/Model.h"
 #include "report/PageHeader.h"
@@ -24,13 +24,14 @@ bool HasCheckSection(const BeamModel& model);
 QStringList CheckIntroLines(BucklingFormula method);
 
 // The table as rows of texts: column 0 the row headers (units in the
-// output unit of the model, stresses N/mm2), then one column per checked
+// output unit of the beam, stresses N/mm2), then one column per checked
 // member. A ratio over 1 and the verdict of a failing member read "NG".
-std::vector<std::vector<QString>> CheckTableRows(const BeamModel& model, const BeamCheck& check);
+std::vector<std::vector<QString>> CheckTableRows(const BeamModel& model, ForceUnit outputUnit,
+                                                 const BeamCheck& check);
 
 // The section from state.cursor on; draws nothing when HasCheckSection is
-// false. The results must be those of the model as it is.
-void DrawCheckSection(TplPrev& doc, const BeamModel& model, const CalcResults& results,
+// false. The beam must be the model's as it is.
+void DrawCheckSection(TplPrev& doc, const BeamModel& model, const CalculatedBeam& beam,
                       ReportState& state);
 
 }  // namespace kmr

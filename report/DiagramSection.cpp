@@ -33,28 +33,27 @@ StressDiagramFrame ReportDiagramFrame(const DrawGeometry& g, float y) {
     return f;
 }
 
-std::vector<std::vector<QString>> ExtremesRows(const BeamModel& model, const BeamDiagram& diagram) {
-    const QString u = OutputUnitWord(model);
+std::vector<std::vector<QString>> ExtremesRows(const BeamModel& model, const CalculatedBeam& beam) {
+    const QString u = OutputUnitWord(beam.OutputUnit());
     std::vector<std::vector<QString>> rows;
     rows.push_back({QStringLiteral(" 部 材 名"),
                     QStringLiteral("最大Ｍ (") + u + QStringLiteral("m)"), QStringLiteral("x (m)"),
                     QStringLiteral("最小Ｍ (") + u + QStringLiteral("m)"), QStringLiteral("x (m)"),
                     QStringLiteral("最大Ｑ (") + u + QLatin1Char(')'),
                     QStringLiteral("最大たわみ (cm)"), QStringLiteral("x (m)")});
-    for (std::size_t i = 0; i < diagram.Members.size(); ++i) {
-        const MemberExtremes e = diagram.Members[i].Extremes();
+    for (int i = 1; i <= beam.SpanCount(); ++i) {
+        const MemberExtremes& e = beam.Extremes(i);
         rows.push_back(
-            {QStringLiteral("部材 [ ") + NameText(model.Members[i + 1].Name) + QStringLiteral(" ]"),
+            {QStringLiteral("部材 [ ") + NameText(model.Members[i].Name) + QStringLiteral(" ]"),
              ByMagnitude(e.MMax), Fixed(e.XMMax, 3), ByMagnitude(e.MMin), Fixed(e.XMMin, 3),
              ByMagnitude(e.QMax), ByMagnitude(e.DeflectionMax), Fixed(e.XDeflectionMax, 3)});
     }
     return rows;
 }
 
-void DrawDiagramSection(TplPrev& doc, const BeamModel& model, const CalcResults& results,
+void DrawDiagramSection(TplPrev& doc, const BeamModel& model, const CalculatedBeam& beam,
                         ReportState& state) {
-    const BeamDiagram diagram = BuildBeamDiagram(model, results);
-    const int n = static_cast<int>(diagram.Members.size());
+    const int n = beam.SpanCount();
     const float groupNeed = 0.25f + StressDiagramsHeight(ReportDiagramFrame(state.geometry, 0));
     for (int first = 1; first <= n; first += kGroup) {
         const bool heading = first == 1;
@@ -63,12 +62,11 @@ void DrawDiagramSection(TplPrev& doc, const BeamModel& model, const CalcResults&
         }
         if (heading) state.cursor = Heading(doc, state, QStringLiteral("●応力図"));
         const StressDiagramFrame frame = ReportDiagramFrame(state.geometry, state.cursor + 0.25f);
-        state.cursor =
-            DrawStressDiagrams(doc, model, diagram, first, first + kGroup - 1, frame).bottom;
+        state.cursor = DrawStressDiagrams(doc, beam, first, first + kGroup - 1, frame).bottom;
     }
 
     // The table and the sign conventions stay together.
-    const auto rows = ExtremesRows(model, diagram);
+    const auto rows = ExtremesRows(model, beam);
     const float table = 0.25f + static_cast<float>(rows.size()) * kRowHeight;
     if (!PageFits(state, kHeadingRoom + table + kSignLineRoom)) StartNewPage(doc, state, 0.2f);
     state.cursor = Heading(doc, state, QStringLiteral("●スパン内最大値"));

@@ -4,7 +4,7 @@
 // sign conventions, each block after its page-fit test.
 #pragma once
 
-#include "calc/Calculation.h"
+#include "calc/CalculatedBeam.h"
 #include "model/Model.h"
 #include "report/PageHeader.h"
 #include "report/StressDiagram.h"
@@ -18,11 +18,11 @@ StressDiagramFrame ReportDiagramFrame(const DrawGeometry& g, float y);
 // output unit (member name, largest and smallest moment with their
 // positions, the shear of largest magnitude, the largest deflection and its
 // position).
-std::vector<std::vector<QString>> ExtremesRows(const BeamModel& model, const BeamDiagram& diagram);
+std::vector<std::vector<QString>> ExtremesRows(const BeamModel& model, const CalculatedBeam& beam);
 
 // The section from state.cursor on: the diagrams need the results of the
 // model as it is.
-void DrawDiagramSection(TplPrev& doc, const BeamModel& model, const CalcResults& results,
+void DrawDiagramSection(TplPrev& doc, const BeamModel& model, const CalculatedBeam& beam,
                         ReportState& state);
 
 }  // namespace kmr

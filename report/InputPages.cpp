@@ -49,7 +49,8 @@ std::vector<int> MemberSlotsInUse(const MemberRecord& member) {
     return inUse;
 }
 
-TableGrid MemberLoadGrid(const MemberRecord& member, const std::vector<int>& inUse, double f) {
+TableGrid MemberLoadGrid(const MemberRecord& member, const std::vector<int>& inUse,
+                         const CalculatedBeam& beam) {
     TableGrid grid = CentredGrid(7, static_cast<int>(inUse.size()) + 1);
     const char* headers[7] = {"荷重 No.", "タイプ",  "荷重 WP", "左端距離 L",
                               "長さ L1",  "長さ L2", "高さ H"};
@@ -60,7 +61,7 @@ TableGrid MemberLoadGrid(const MemberRecord& member, const std::vector<int>& inU
         const bool point = load.LoadType == kLoadConcentrated;
         grid.Set(0, row, QStringLiteral("No.") + QString::number(j), TextAlign::Center);
         grid.Set(1, row, MemberLoadWord(load.LoadType), TextAlign::Center);
-        grid.Set(2, row, ByMagnitude(load.Value * f), TextAlign::Center);
+        grid.Set(2, row, ByMagnitude(beam.InOutputUnit(load.Value)), TextAlign::Center);
         grid.Set(3, row, ByMagnitude(load.Distance), TextAlign::Center);
         grid.Set(4, row, point ? kNone : ByMagnitude(load.Length1), TextAlign::Center);
         grid.Set(5, row, load.LoadType == kLoadTrapezoid ? ByMagnitude(load.Length2) : kNone,
@@ -71,7 +72,8 @@ TableGrid MemberLoadGrid(const MemberRecord& member, const std::vector<int>& inU
     return grid;
 }
 
-void DrawMemberLoads(TplPrev& doc, const BeamModel& model, int n, ReportState& state) {
+void DrawMemberLoads(TplPrev& doc, const BeamModel& model, const CalculatedBeam& beam, int n,
+                     ReportState& state) {
     bool any = false;
     for (int m = 1; m <= n; ++m) {
         const MemberRecord& member = model.Members[static_cast<std::size_t>(m)];
@@ -90,7 +92,7 @@ void DrawMemberLoads(TplPrev& doc, const BeamModel& model, int n, ReportState& s
         name.Set(1, 0, QStringLiteral("部材 [ ") + NameText(member.Name) + QStringLiteral(" ]"),
                  TextAlign::Center);
         const float y = Table(doc, state, "2.0|12.0", name, state.cursor);
-        const TableGrid loads = MemberLoadGrid(member, inUse, state.UnitFactor);
+        const TableGrid loads = MemberLoadGrid(member, inUse, beam);
         state.cursor = Table(doc, state, "2.0|2.0|2.0|2.0|2.0|2.0|2.0", loads, y) - 0.25f;
     }
     if (!any) {
@@ -136,7 +138,7 @@ TableGrid SupportNameGrid(const BeamModel& model, const SupportGroup& g) {
     return grid;
 }
 
-TableGrid NodeLoadGrid(const BeamModel& model, const SupportGroup& g, double f) {
+TableGrid NodeLoadGrid(const BeamModel& model, const SupportGroup& g, const CalculatedBeam& beam) {
     TableGrid grid = CentredGrid(9, static_cast<int>(g.rows.size()) + 1);
     grid.Set(0, 0, QStringLiteral("荷重 No."), TextAlign::Center);
     for (int s = g.first; s <= g.last; ++s) {
@@ -153,7 +155,8 @@ TableGrid NodeLoadGrid(const BeamModel& model, const SupportGroup& g, double f) 
                                        .NodeLoads[static_cast<std::size_t>(r - 1)];
             const bool used = IsNodeLoadCode(load.LoadType);
             grid.Set(2 * k - 1, row, used ? NodeLoadWord(load.LoadType) : kNone, TextAlign::Center);
-            grid.Set(2 * k, row, used ? ByMagnitude(load.Value * f) : kNone, TextAlign::Center);
+            grid.Set(2 * k, row, used ? ByMagnitude(beam.InOutputUnit(load.Value)) : kNone,
+                     TextAlign::Center);
         }
         ++row;
     }
@@ -168,8 +171,9 @@ float NodeGroupNeed(const SupportGroup& g, bool headingPending) {
     return headingPending ? 0.5f + 0.25f + table : table;
 }
 
-void DrawNodeLoads(TplPrev& doc, const BeamModel& model, int n, ReportState& state) {
-    const QString u = OutputUnitWord(model);
+void DrawNodeLoads(TplPrev& doc, const BeamModel& model, const CalculatedBeam& beam, int n,
+                   ReportState& state) {
+    const QString u = OutputUnitWord(beam.OutputUnit());
     const QString heading = QStringLiteral("●節点荷重  [単位： 荷重(") + u + QLatin1Char(',') + u +
                             QStringLiteral("m)]");
     bool headingPending = true;
@@ -190,7 +194,7 @@ void DrawNodeLoads(TplPrev& doc, const BeamModel& model, int n, ReportState& sta
         const float y =
             Table(doc, state, "2.0|3.0|3.0|3.0|3.0", SupportNameGrid(model, g), state.cursor);
         state.cursor = Table(doc, state, "2.0|1.5|1.5|1.5|1.5|1.5|1.5|1.5|1.5",
-                             NodeLoadGrid(model, g, state.UnitFactor), y);
+                             NodeLoadGrid(model, g, beam), y);
     }
     if (headingPending) {
         // The heading, and the line with its row 0.525 cm below it.
@@ -208,43 +212,43 @@ bool InputSectionContinues(int spanCount, bool pageBreakFlag) {
     return pageBreakFlag && spanCount <= 6;
 }
 
-QString CommonLoadText(const BeamModel& model, double unitFactor) {
+QString CommonLoadText(const BeamModel& model, const CalculatedBeam& beam) {
     const ModelHeader& h = model.Header;
     const double w = h.CommonLoad;
     // By magnitude: an uplift (negative load) is a load and keeps its sign.
-    if (std::fabs(static_cast<float>(w)) < 0.000001f || h.CommonLoadOff == 1) {
+    if (!beam.Loads().commonLoad || std::fabs(static_cast<float>(w)) < kEpsilon) {
         return QStringLiteral("共通部材荷重なし");
     }
-    const QString u = OutputUnitWord(model);
-    return QStringLiteral("荷重：") + Fixed(w * unitFactor, 3) + QStringLiteral(" (") + u +
+    const QString u = OutputUnitWord(beam.OutputUnit());
+    return QStringLiteral("荷重：") + Fixed(beam.InOutputUnit(w), 3) + QStringLiteral(" (") + u +
            QStringLiteral("/m2),   ") + QStringLiteral("高さ") + Fixed(h.CommonLoadHeight, 3) +
            QStringLiteral(" (m)");
 }
 
-void DrawInputSection(TplPrev& doc, const BeamModel& model, bool pageBreakFlag,
-                      ReportState& state) {
+void DrawInputSection(TplPrev& doc, const BeamModel& model, const CalculatedBeam& beam,
+                      bool pageBreakFlag, ReportState& state) {
     const int n = UsedSpanCount(model);
     if (!InputSectionContinues(n, pageBreakFlag)) {
         StartNewPage(doc, state, 0.0f, false);
-        DrawLoadDiagram(doc, model, state);
+        DrawLoadDiagram(doc, model, beam.Loads(), state);
     }
     DrawPageHeader(doc, state);
 
     // The common-load heading and line and the member-load heading with its
     // row: a block of 1.25 cm + a row below the cursor.
     if (!PageFits(state, 1.25f + kRowHeight)) StartNewPage(doc, state, 0.0f);
-    const QString u = OutputUnitWord(model);
+    const QString u = OutputUnitWord(beam.OutputUnit());
     const float y1 = state.cursor + 0.5f;
     Heading(doc, state, QStringLiteral("●共通部材荷重"), y1);
-    Line(doc, state, CommonLoadText(model, state.UnitFactor), y1 + 0.5f);
+    Line(doc, state, CommonLoadText(model, beam), y1 + 0.5f);
     state.cursor = y1 + 1.25f;
     Heading(doc, state,
             QStringLiteral("●部材荷重  [単位： 荷重(") + u + QLatin1Char(',') + u +
                 QStringLiteral("/m2), 距離(m)]"),
             state.cursor);
 
-    DrawMemberLoads(doc, model, n, state);
-    DrawNodeLoads(doc, model, n, state);
+    DrawMemberLoads(doc, model, beam, n, state);
+    DrawNodeLoads(doc, model, beam, n, state);
 }
 
 }  // namespace kmr

@@ -10,7 +10,6 @@
 namespace kmr {
 namespace {
 
-constexpr float kEps = 0.000001f;
 constexpr float kArrowLength = 0.12f;  // arrowhead length before the scale
 constexpr float kMomentRadius = 0.3f;
 const QColor kBlack(0, 0, 0);
@@ -137,12 +136,13 @@ void DrawSupport(const Diagram& d, int condition, int s, int supportCount) {
              TextAlign::Center, TextAlign::Bottom, kTitleFontSize, fkGothic);
 }
 
-// Whether a member-load slot draws nothing, by its extent and intensity.
-bool SkipMemberLoad(int code, float wp, float l1, float l2, float q) {
-    if (code == kLoadConcentrated && std::fabs(wp) < kEps) return true;
-    if (code != kLoadConcentrated && code != kLoadTrapezoid && l1 < kEps) return true;
-    if (code == kLoadTrapezoid && 2 * l1 + l2 < kEps) return true;
-    return q <= kEps;
+// Whether a load that acts has no symbol: no extent, or an intensity too
+// small to draw.
+bool NothingToDraw(int code, float wp, float l1, float l2, float q) {
+    if (code == kLoadConcentrated && std::fabs(wp) < kEpsilon) return true;
+    if (code != kLoadConcentrated && code != kLoadTrapezoid && l1 < kEpsilon) return true;
+    if (code == kLoadTrapezoid && 2 * l1 + l2 < kEpsilon) return true;
+    return q <= kEpsilon;
 }
 
 void DrawMemberLoad(const Diagram& d, const MemberLoad& load, float xa, float sx) {
@@ -152,7 +152,7 @@ void DrawMemberLoad(const Diagram& d, const MemberLoad& load, float xa, float sx
     const float L2 = static_cast<float>(load.Length2);
     const float q = code == kLoadConcentrated ? std::fabs(wp) * 1.5f
                                               : std::fabs(wp * static_cast<float>(load.Height));
-    if (SkipMemberLoad(code, wp, L1, L2, q)) return;
+    if (NothingToDraw(code, wp, L1, L2, q)) return;
     const float h = LoadSymbolHeight(q);
     const float p = xa + static_cast<float>(load.Distance) * sx;
     const float l1 = L1 * sx;
@@ -161,7 +161,7 @@ void DrawMemberLoad(const Diagram& d, const MemberLoad& load, float xa, float sx
     const float top = yB - h;
     switch (code) {
         case kLoadConcentrated:
-            ForceArrow(d, p, h, wp > kEps, 3.3f);
+            ForceArrow(d, p, h, wp > kEpsilon, 3.3f);
             return;
         case kLoadRightRising:
             d.Polygon({{p, yB}, {p + l1, yB}, {p + l1, top}}, bsVertical);
@@ -182,12 +182,13 @@ void DrawMemberLoad(const Diagram& d, const MemberLoad& load, float xa, float sx
     }
 }
 
-void DrawMemberLoads(const Diagram& d, const MemberRecord& member, int i) {
+void DrawMemberLoads(const Diagram& d, const MemberRecord& member,
+                     const std::vector<ActingMemberLoad>& loads, int i) {
     const float span = static_cast<float>(member.SpanLength);
-    if (!(span > kEps)) return;
+    if (!(span > kEpsilon)) return;
     const float sx = d.W / span;
-    for (const MemberLoad& load : member.Loads) {
-        if (IsMemberLoadCode(load.LoadType)) DrawMemberLoad(d, load, d.SupportX(i), sx);
+    for (const ActingMemberLoad& load : loads) {
+        DrawMemberLoad(d, member.Loads[static_cast<std::size_t>(load.slot)], d.SupportX(i), sx);
     }
 }
 
@@ -201,21 +202,20 @@ void MomentSymbol(const Diagram& d, float xs, float v) {
     const double rad = 305.0 * M_PI / 180.0;
     const float dx = r * static_cast<float>(std::cos(rad));
     const float py = yc - r * static_cast<float>(std::sin(rad));
-    const float side = v > kEps ? 1.0f : -1.0f;
+    const float side = v > kEpsilon ? 1.0f : -1.0f;
     const float px = xs + side * dx;
     d.Polygon(
         {{px, py}, {px + side * 0.35f * e, py - 0.75f * e}, {px + side * 0.8f * e, py - 0.35f * e}},
         bsSolid);
 }
 
-void DrawNodeLoads(const Diagram& d, const SupportRecord& support, int s) {
+void DrawNodeLoads(const Diagram& d, const std::vector<ActingNodeLoad>& loads, int s) {
     const float xs = d.SupportX(s);
-    for (const NodeLoad& load : support.NodeLoads) {
-        if (!IsNodeLoadCode(load.LoadType)) continue;
-        const float v = static_cast<float>(load.Value);
-        if (!(std::fabs(v) >= kEps)) continue;
-        if (load.LoadType == kNodeForce) {
-            ForceArrow(d, xs, LoadSymbolHeight(std::fabs(v * 1.5f)), v > kEps, 3.0f);
+    for (const ActingNodeLoad& load : loads) {
+        const float v = static_cast<float>(load.value);
+        if (!(std::fabs(v) >= kEpsilon)) continue;  // too small to draw
+        if (load.type == kNodeForce) {
+            ForceArrow(d, xs, LoadSymbolHeight(std::fabs(v * 1.5f)), v > kEpsilon, 3.0f);
         } else {
             MomentSymbol(d, xs, v);
         }
@@ -226,12 +226,13 @@ void DrawNodeLoads(const Diagram& d, const SupportRecord& support, int s) {
 
 float LoadSymbolHeight(float q) {
     float h = q * 0.15f;
-    if (h > kEps && h < 0.2f) h = 0.2f;
+    if (h > kEpsilon && h < 0.2f) h = 0.2f;
     if (h > 0.75f) h = 0.75f;
     return h;
 }
 
-void DrawLoadDiagram(TplPrev& doc, const BeamModel& model, ReportState& state) {
+void DrawLoadDiagram(TplPrev& doc, const BeamModel& model, const ActingLoads& loads,
+                     ReportState& state) {
     const DrawGeometry& g = state.geometry;
     const float yc = state.cursor;
     DrawTitle(doc, QStringLiteral("●荷重データ"), g.leftMargin + 0.3f, yc + 0.3f, kTitleFontSize,
@@ -242,10 +243,10 @@ void DrawLoadDiagram(TplPrev& doc, const BeamModel& model, ReportState& state) {
     for (int s = 1; s <= n + 1; ++s) {
         DrawSupport(d, model.Supports[static_cast<std::size_t>(s)].Condition, s, n + 1);
     }
-    for (int i = 1; i <= n; ++i) DrawMemberLoads(d, model.Members[static_cast<std::size_t>(i)], i);
-    for (int s = 1; s <= n + 1; ++s) {
-        DrawNodeLoads(d, model.Supports[static_cast<std::size_t>(s)], s);
+    for (int i = 1; i <= n; ++i) {
+        DrawMemberLoads(d, model.Members[static_cast<std::size_t>(i)], loads.members[i], i);
     }
+    for (int s = 1; s <= n + 1; ++s) DrawNodeLoads(d, loads.nodes[s], s);
     state.cursor = d.yB + d.Hb + 0.9f + 0.55f;
 }
 

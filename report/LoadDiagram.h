@@ -4,6 +4,7 @@
 // inside it and their symbol heights follow the stored values, clamped.
 #pragma once
 
+#include "calc/ActingLoads.h"
 #include "model/Model.h"
 #include "report/PageHeader.h"
 
@@ -14,8 +15,10 @@ namespace kmr {
 float LoadSymbolHeight(float q);
 
 // Draws the diagram below state.cursor with the state's geometry and moves
-// the cursor below it (3.25 cm further down). Load values are used as
-// stored, in the input force unit.
-void DrawLoadDiagram(TplPrev& doc, const BeamModel& model, ReportState& state);
+// the cursor below it (3.25 cm further down). The loads drawn are those that
+// act (DecodeLoads); their values are used as stored, in the input force
+// unit.
+void DrawLoadDiagram(TplPrev& doc, const BeamModel& model, const ActingLoads& loads,
+                     ReportState& state);
 
 }  // namespace kmr

@@ -44,9 +44,8 @@ void DrawPageHeader(TplPrev& doc, const DrawGeometry& g, const PageHeaderInfo& i
 struct ReportState {
     DrawGeometry geometry = ReportGeometry();
     PageHeaderInfo header;
-    float cursor = 0.0f;      // cm from the top of the paper
-    int PageNo = 1;           // the page being drawn
-    double UnitFactor = 1.0;  // input force unit -> output force unit
+    float cursor = 0.0f;  // cm from the top of the paper
+    int PageNo = 1;       // the page being drawn
 };
 
 // Page-fit test of a block of need cm at the state's cursor.

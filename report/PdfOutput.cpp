@@ -2,12 +2,17 @@
 
 #include <QBuffer>
 #include <QDir>
+#include <QFile>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <algorithm>
+#include <cstring>
+#include <vector>
+
+#include "model/DataFile.h"
+#include "model/FileSystem.h"
 
 namespace kmr {
 namespace {
@@ -53,28 +58,35 @@ QByteArray PdfBytes(const TplPrev& doc, int from, int to) {
 }
 
 bool WritePdf(const TplPrev& doc, const QString& path, QString* error) {
+    return WritePdf(doc, QFile::encodeName(path).toStdString(), error);
+}
+
+bool WritePdf(const TplPrev& doc, const std::string& fileName, QString* error) {
     const auto fail = [&](const QString& why) {
         if (error) *error = why;
         return false;
     };
-    const QString shown = QDir::toNativeSeparators(path);
+    const QString shown = QDir::toNativeSeparators(QFile::decodeName(fileName.c_str()));
     if (!doc.HasPages()) {
         return fail(
             QStringLiteral("印刷するページがありません。PDFファイル「%1」は作成しませんでした。")
                 .arg(shown));
     }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
+    if (IsDataFile(fileName)) {
         return fail(
-            QStringLiteral("PDFファイル「%1」を作成できません：%2").arg(shown, file.errorString()));
+            QStringLiteral("「%1」はデータファイルです。PDFファイルで置き換えません。").arg(shown));
     }
-    if (!Render(doc, 1, doc.RecordedPages(), file)) {
-        file.cancelWriting();
+    const QByteArray bytes = PdfBytes(doc, 1, doc.RecordedPages());
+    if (bytes.isEmpty()) {
         return fail(QStringLiteral("PDFファイル「%1」を書き込めません。").arg(shown));
     }
-    if (!file.commit()) {
-        return fail(
-            QStringLiteral("PDFファイル「%1」を書き込めません：%2").arg(shown, file.errorString()));
+    const int failure =
+        files::WriteWholeFile(fileName, std::vector<std::uint8_t>(bytes.begin(), bytes.end()));
+    if (failure != 0) {
+        const QString reason = failure == files::kNotRegularFile
+                                   ? QStringLiteral("通常のファイルではありません")
+                                   : QString::fromLocal8Bit(std::strerror(failure));
+        return fail(QStringLiteral("PDFファイル「%1」を作成できません：%2").arg(shown, reason));
     }
     return true;
 }

@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <string>
 
 #include "report/PageDocument.h"
 
@@ -15,7 +16,11 @@ QByteArray PdfBytes(const TplPrev& doc, int from, int to);
 
 // Writes every page of doc to path. The file appears only when it is
 // complete; on failure nothing is written and error holds a message naming
-// the file.
+// the file. A data file (by its name or its content, links followed) is
+// never replaced.
 bool WritePdf(const TplPrev& doc, const QString& path, QString* error);
+// The same for a file name as the system's bytes (kept as they are, whatever
+// their encoding).
+bool WritePdf(const TplPrev& doc, const std::string& fileName, QString* error);
 
 }  // namespace kmr

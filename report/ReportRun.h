@@ -5,7 +5,7 @@
 
 #include <QString>
 
-#include "calc/Calculation.h"
+#include "calc/CalculatedBeam.h"
 #include "model/Model.h"
 #include "report/PageHeader.h"
 
@@ -23,9 +23,10 @@ struct ReportOptions {
     bool sectionCheck = false;    // the section "●断面検定" of a beam with design data
 };
 
-// Draws the report of the model and the results of its calculation into doc,
-// from BeginDoc to EndDoc. The results must come from the model as it is.
-void ReportRun(TplPrev& doc, const BeamModel& model, const CalcResults& results,
+// Draws the report of the model and its calculation into doc, from BeginDoc
+// to EndDoc. The beam must have been calculated (passed) from the model as it
+// is.
+void ReportRun(TplPrev& doc, const BeamModel& model, const CalculatedBeam& beam,
                const ReportOptions& options);
 
 }  // namespace kmr

@@ -24,8 +24,8 @@ QString NodeLoadWord(int code) {
     return WordAt(words, code);
 }
 
-QString OutputUnitWord(const BeamModel& model) {
-    return QString::fromLatin1(ForceUnitWord(model.Header.OutputUnit));
+QString OutputUnitWord(ForceUnit unit) {
+    return QString::fromLatin1(ForceUnitWord(unit));
 }
 
 }  // namespace kmr

@@ -19,8 +19,8 @@ QString MemberLoadWord(int code);
 // Node-load type words by code 0..1; empty for any other code.
 QString NodeLoadWord(int code);
 
-// "t" or "kN" after the model's output unit.
-QString OutputUnitWord(const BeamModel& model);
+// "t" or "kN".
+QString OutputUnitWord(ForceUnit unit);
 
 inline QString ByMagnitude(double v) {
     return QString::fromStdString(FormatByMagnitude(v));

@@ -25,9 +25,9 @@ float Table(TplPrev& doc, const ReportState& state, const char* spec, const Tabl
                      rowHeight, kTableFontSize, fkGothic, 1, kBlack);
 }
 
-float MemberTable(TplPrev& doc, const BeamModel& model, int first, int n,
-                  const ReportState& state) {
-    const QString u = OutputUnitWord(model);
+float MemberTable(TplPrev& doc, const BeamModel& model, const CalculatedBeam& beam, int first,
+                  int n, const ReportState& state) {
+    const QString u = OutputUnitWord(beam.OutputUnit());
     TableGrid grid = ResultGrid(4, 4);
     grid.Set(0, 0, QStringLiteral(" 部 材 名"));
     grid.Set(0, 1, QStringLiteral(" スパン長 (m)"));
@@ -41,16 +41,15 @@ float MemberTable(TplPrev& doc, const BeamModel& model, int first, int n,
                  TextAlign::Center);
         grid.Set(k, 1, Fixed(member.SpanLength, 3), TextAlign::Center);
         grid.Set(k, 2, QString::fromStdString(FormatSectionValue(member.Io)), TextAlign::Center);
-        grid.Set(k, 3, QString::fromStdString(FormatSectionValue(member.E * state.UnitFactor)),
+        grid.Set(k, 3, QString::fromStdString(FormatSectionValue(beam.InOutputUnit(member.E))),
                  TextAlign::Center);
     }
     return Table(doc, state, "2.5|4.5|4.5|4.5", grid, state.cursor);
 }
 
-float MomentTable(TplPrev& doc, const BeamModel& model, const CalcResults& results, int first,
-                  int n, const ReportState& state, float y0) {
-    const QString u = OutputUnitWord(model);
-    const double f = state.UnitFactor;
+float MomentTable(TplPrev& doc, const CalculatedBeam& beam, int first, int n,
+                  const ReportState& state, float y0) {
+    const QString u = OutputUnitWord(beam.OutputUnit());
     TableGrid grid = ResultGrid(10, 3);
     grid.Set(0, 0, QStringLiteral(" 材端Ｍ  (") + u + QStringLiteral("m)"));
     grid.Set(0, 1, QStringLiteral(" 中央Ｍ  (") + u + QStringLiteral("m)"));
@@ -58,12 +57,12 @@ float MomentTable(TplPrev& doc, const BeamModel& model, const CalcResults& resul
     for (int k = 1; k <= 3; ++k) {
         const int m = first + k - 1;
         if (m > n) continue;
-        const MemberResult& r = results.MemberResults[static_cast<std::size_t>(m)];
-        grid.Set(3 * k - 2, 0, ByMagnitude(r.MLeft * f), TextAlign::Center);
-        grid.Set(3 * k, 0, ByMagnitude(r.MRight * f), TextAlign::Center);
-        grid.Set(3 * k - 1, 1, ByMagnitude(r.MCenter * f), TextAlign::Center);
-        grid.Set(3 * k - 2, 2, ByMagnitude(r.QLeft * f), TextAlign::Center);
-        grid.Set(3 * k, 2, ByMagnitude(r.QRight * f), TextAlign::Center);
+        const MemberResult& r = beam.Member(m);
+        grid.Set(3 * k - 2, 0, ByMagnitude(r.MLeft), TextAlign::Center);
+        grid.Set(3 * k, 0, ByMagnitude(r.MRight), TextAlign::Center);
+        grid.Set(3 * k - 1, 1, ByMagnitude(r.MCenter), TextAlign::Center);
+        grid.Set(3 * k - 2, 2, ByMagnitude(r.QLeft), TextAlign::Center);
+        grid.Set(3 * k, 2, ByMagnitude(r.QRight), TextAlign::Center);
     }
     return Table(doc, state, "2.5|1.5|1.5|1.5|1.5|1.5|1.5|1.5|1.5|1.5", grid, y0);
 }
@@ -82,9 +81,9 @@ std::vector<std::pair<int, int>> GroupSupports(int first, int n) {
 
 constexpr const char* kSupportSpec = "2.5|1.5|1.5|3.0|1.5|3.0|1.5|1.5";
 
-float SupportTable(TplPrev& doc, const BeamModel& model, const CalcResults& results, int first,
+float SupportTable(TplPrev& doc, const BeamModel& model, const CalculatedBeam& beam, int first,
                    int n, const ReportState& state) {
-    const QString u = OutputUnitWord(model);
+    const QString u = OutputUnitWord(beam.OutputUnit());
     TableGrid grid = ResultGrid(8, 4);
     grid.Set(0, 0, QStringLiteral(" 支 点 名"));
     grid.Set(0, 1, QStringLiteral(" 変  位(cm)"));
@@ -92,28 +91,29 @@ float SupportTable(TplPrev& doc, const BeamModel& model, const CalcResults& resu
     grid.Set(0, 3, QStringLiteral(" 反  力(") + u + QStringLiteral(")"));
     for (const auto& [s, col] : GroupSupports(first, n)) {
         const SupportRecord& support = model.Supports[static_cast<std::size_t>(s)];
-        const NodeResult& r = results.NodeResults[static_cast<std::size_t>(s)];
+        const NodeResult& r = beam.Node(s);
         grid.Set(col, 0, QStringLiteral("[ ") + NameText(support.Name) + QStringLiteral(" ]"),
                  TextAlign::Center);
         grid.Set(col, 1, ByMagnitude(r.Deflection), TextAlign::Center);
         grid.Set(col, 2, ByMagnitude(r.Rotation), TextAlign::Center);
-        grid.Set(col, 3, ByMagnitude(r.Reaction * state.UnitFactor), TextAlign::Center);
+        grid.Set(col, 3, ByMagnitude(r.Reaction), TextAlign::Center);
     }
     return Table(doc, state, kSupportSpec, grid, state.cursor);
 }
 
 // One row of twice the row height: the condition word, and for a spring
 // support the word above its spring constant.
-float ConditionRow(TplPrev& doc, const BeamModel& model, int first, int n, const ReportState& state,
-                   float y0) {
-    const QString u = OutputUnitWord(model);
+float ConditionRow(TplPrev& doc, const BeamModel& model, const CalculatedBeam& beam, int first,
+                   int n, const ReportState& state, float y0) {
+    const QString u = OutputUnitWord(beam.OutputUnit());
     TableGrid grid = ResultGrid(8, 1);
     grid.Set(0, 0, QStringLiteral(" 支持条件| ﾊﾞﾈ定数(") + u + QStringLiteral("/cm)"));
     for (const auto& [s, col] : GroupSupports(first, n)) {
         const SupportRecord& support = model.Supports[static_cast<std::size_t>(s)];
-        QString text = QString::fromUtf8(SupportConditionWord(support.Condition));
+        QString text =
+            QString::fromUtf8(SupportConditionWord(CalculatedSupportCondition(support.Condition)));
         if (support.Condition == kSupportSpring) {
-            text += QLatin1Char('|') + Fixed(support.SpringConstant * state.UnitFactor, 3);
+            text += QLatin1Char('|') + Fixed(beam.InOutputUnit(support.SpringConstant), 3);
         }
         grid.Set(col, 0, text, TextAlign::Center);
     }
@@ -122,20 +122,20 @@ float ConditionRow(TplPrev& doc, const BeamModel& model, int first, int n, const
 
 }  // namespace
 
-void DrawResultGroup(TplPrev& doc, const BeamModel& model, const CalcResults& results, int first,
+void DrawResultGroup(TplPrev& doc, const BeamModel& model, const CalculatedBeam& beam, int first,
                      ReportState& state) {
     const int n = UsedSpanCount(model);
     state.cursor += 0.25f;
-    const float y = MemberTable(doc, model, first, n, state);
-    state.cursor = MomentTable(doc, model, results, first, n, state, y) + 0.2f;
-    const float ySupport = SupportTable(doc, model, results, first, n, state);
-    state.cursor = ConditionRow(doc, model, first, n, state, ySupport) + 0.25f;
+    const float y = MemberTable(doc, model, beam, first, n, state);
+    state.cursor = MomentTable(doc, beam, first, n, state, y) + 0.2f;
+    const float ySupport = SupportTable(doc, model, beam, first, n, state);
+    state.cursor = ConditionRow(doc, model, beam, first, n, state, ySupport) + 0.25f;
 }
 
-void DrawResultsSection(TplPrev& doc, const BeamModel& model, const CalcResults& results,
+void DrawResultsSection(TplPrev& doc, const BeamModel& model, const CalculatedBeam& beam,
                         ReportState& state) {
     DrawPageHeader(doc, state);
-    DrawLoadDiagram(doc, model, state);
+    DrawLoadDiagram(doc, model, beam.Loads(), state);
     const float yHeading = state.cursor + 0.5f;
     DrawTitle(doc, QStringLiteral("●応力算定結果"), state.geometry.leftMargin + 0.3f, yHeading,
               kTitleFontSize, fkGothic, 100);
@@ -143,7 +143,7 @@ void DrawResultsSection(TplPrev& doc, const BeamModel& model, const CalcResults&
     const int n = UsedSpanCount(model);
     for (int first = 1; first <= n; first += 3) {
         if (!PageFits(state, kResultGroupNeed)) StartNewPage(doc, state, 0.2f);
-        DrawResultGroup(doc, model, results, first, state);
+        DrawResultGroup(doc, model, beam, first, state);
     }
 }
 

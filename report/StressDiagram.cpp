@@ -15,8 +15,10 @@ namespace {
 const QColor kBlack(0, 0, 0);
 const QColor kGuide(150, 150, 150);
 const QColor kFill(222, 222, 222);
-constexpr int kIntervals = 40;      // points per member besides breaks and extremes
-constexpr double kSameX = 0.0005;   // m: positions that print alike
+constexpr int kIntervals = 40;  // points per member besides breaks and extremes
+// m: positions whose texts with three decimals are alike (not the same
+// position along a member: that is kSamePosition).
+constexpr double kPrintsAlike = 0.0005;
 constexpr float kLabelGap = 0.04f;  // cm between a point and its label
 constexpr float kEndInset = 0.05f;  // cm between a support and an end label
 
@@ -26,12 +28,11 @@ float BandBlock(const StressDiagramFrame& f) {
 
 // A value prints as zero: it gets no label.
 bool PrintsAsZero(double v) {
-    const QString t = ByMagnitude(v);
-    return t == QStringLiteral("0.000") || t == QStringLiteral("-0.000");
+    return ByMagnitude(v) == QStringLiteral("0.000");
 }
 
 bool Near(double a, double b) {
-    return std::fabs(a - b) <= kSameX;
+    return std::fabs(a - b) <= kPrintsAlike;
 }
 
 // Where a label stands against its point: centred on it, or starting just
@@ -68,9 +69,9 @@ int BandSign(StressBand band) {
 
 class Drawer {
   public:
-    Drawer(TplPrev& doc, const BeamModel& model, const BeamDiagram& diagram, int first, int last,
+    Drawer(TplPrev& doc, const CalculatedBeam& beam, int first, int last,
            const StressDiagramFrame& frame)
-        : doc_(doc), model_(model), d_(diagram), first_(first), last_(last), f_(frame) {
+        : doc_(doc), beam_(beam), d_(beam.Diagram()), first_(first), last_(last), f_(frame) {
         for (const MemberDiagram& m : d_.Members) points_.push_back(DiagramPoints(m, kIntervals));
         const double x0 = Start(first_);
         const double x1 = Start(last_) + Member(last_).Length();
@@ -128,7 +129,7 @@ class Drawer {
         const float top = CurveTop(band);
         DrawText(doc_, BandTitle(band), f_.titleLeft, top, TextAlign::Left, TextAlign::Top,
                  f_.titleSize, fkGothic);
-        DrawText(doc_, BandUnit(band, OutputUnitWord(model_)), f_.titleLeft, top + 0.4f,
+        DrawText(doc_, BandUnit(band, OutputUnitWord(beam_.OutputUnit())), f_.titleLeft, top + 0.4f,
                  TextAlign::Left, TextAlign::Top, f_.titleSize, fkGothic);
         // Moment and shear as areas closed on the axis; the deflection as a
         // line (its points there and back), continuous over the supports.
@@ -269,7 +270,7 @@ class Drawer {
     }
 
     TplPrev& doc_;
-    const BeamModel& model_;
+    const CalculatedBeam& beam_;
     const BeamDiagram& d_;
     int first_, last_;
     StressDiagramFrame f_;
@@ -320,10 +321,9 @@ QString SignConventionText() {
         "材端Ｍ: 時計回り正 / 応力図: 下端引張側に描画 / 変位: 下向き正 / 反力: 上向き正");
 }
 
-StressDiagramPlacement DrawStressDiagrams(TplPrev& doc, const BeamModel& model,
-                                          const BeamDiagram& diagram, int first, int last,
-                                          const StressDiagramFrame& frame) {
-    const int n = static_cast<int>(diagram.Members.size());
+StressDiagramPlacement DrawStressDiagrams(TplPrev& doc, const CalculatedBeam& beam, int first,
+                                          int last, const StressDiagramFrame& frame) {
+    const int n = beam.SpanCount();
     first = std::max(1, first);
     last = std::min(n, last);
     if (first > last) {
@@ -332,7 +332,7 @@ StressDiagramPlacement DrawStressDiagrams(TplPrev& doc, const BeamModel& model,
         none.bottom = frame.top + StressDiagramsHeight(frame);
         return none;
     }
-    return Drawer(doc, model, diagram, first, last, frame).Draw();
+    return Drawer(doc, beam, first, last, frame).Draw();
 }
 
 }  // namespace kmr

@@ -10,7 +10,7 @@
 #include <array>
 #include <vector>
 
-#include "calc/BeamDiagram.h"
+#include "calc/CalculatedBeam.h"
 #include "model/Model.h"
 #include "report/PageDocument.h"
 
@@ -76,8 +76,7 @@ QString SignConventionText();
 // largest downward and upward deflection of each member with its position.
 // A label that would overlap one already drawn in its band is left out (the
 // tables carry every value).
-StressDiagramPlacement DrawStressDiagrams(TplPrev& doc, const BeamModel& model,
-                                          const BeamDiagram& diagram, int first, int last,
-                                          const StressDiagramFrame& frame);
+StressDiagramPlacement DrawStressDiagrams(TplPrev& doc, const CalculatedBeam& beam, int first,
+                                          int last, const StressDiagramFrame& frame);
 
 }  // namespace kmr

@@ -88,24 +88,6 @@ void WriteDefaultUnits(QSettings& store, const DefaultUnits& units) {
     store.sync();
 }
 
-bool ReadDiagramDefault(QSettings& store) {
-    return ReadString(store, "DiagramFlag").trimmed() != QStringLiteral("0");
-}
-
-void WriteDiagramDefault(QSettings& store, bool on) {
-    store.setValue(QStringLiteral("DiagramFlag"), on ? QStringLiteral("1") : QStringLiteral("0"));
-    store.sync();
-}
-
-bool ReadCheckDefault(QSettings& store) {
-    return ReadString(store, "CheckFlag").trimmed() != QStringLiteral("0");
-}
-
-void WriteCheckDefault(QSettings& store, bool on) {
-    store.setValue(QStringLiteral("CheckFlag"), on ? QStringLiteral("1") : QStringLiteral("0"));
-    store.sync();
-}
-
 PreviewForm InitialPreviewForm(AppSettings& s, const QRect& workArea) {
     PreviewForm p;
     if (s.Width == 0 || s.Height == 0) {

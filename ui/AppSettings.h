@@ -6,6 +6,8 @@
 #include <QRect>
 #include <QString>
 
+#include "report/UserStores.h"
+
 class QSettings;
 
 namespace kmr::ui {
@@ -54,15 +56,12 @@ struct DefaultUnits {
 DefaultUnits ReadDefaultUnits(QSettings& store);
 void WriteDefaultUnits(QSettings& store, const DefaultUnits& units);
 
-// The default of "応力図を出力" (the report's diagram section), the value
-// "DiagramFlag" of the same key: "0" is off; on when missing or anything
-// else. The command line's report reads the same value.
-bool ReadDiagramDefault(QSettings& store);
-void WriteDiagramDefault(QSettings& store, bool on);
-// The default of "断面検定を出力" (the report's section check), the value
-// "CheckFlag", read and written as DiagramFlag is.
-bool ReadCheckDefault(QSettings& store);
-void WriteCheckDefault(QSettings& store, bool on);
+// The default of "応力図を出力", shared with the command line's report.
+using kmr::ReadDiagramDefault;
+using kmr::WriteDiagramDefault;
+// The default of "断面検定を出力", beside it.
+using kmr::ReadCheckDefault;
+using kmr::WriteCheckDefault;
 
 // Where and how the preview window opens.
 struct PreviewForm {

@@ -12,9 +12,10 @@
 #include "Editor.h"
 #include "HelpWindow.h"
 #include "MainForm.h"
+#include "Messages.h"
 #include "UserDialogs.h"
 #include "Version.h"
-#include "calc/Calculation.h"
+#include "calc/CalculatedBeam.h"
 #include "calc/Validation.h"
 #include "dialogs/Dialogs.h"
 
@@ -22,26 +23,28 @@ namespace kmr::ui {
 
 bool TMainF::Validate(kmr::ValidationMode mode) {
     const kmr::ValidationResult r = kmr::ValidateModel(state_.Model, mode);
-    if (r.commonLoadRed) editor_->MarkCommonLoadOverLimit();
+    if (r.field == kmr::ValidationField::CommonLoad) editor_->MarkCommonLoadOverLimit();
     if (r.Passed()) return true;
-    ShowError(QString::fromStdString(r.message));
+    ShowError(msg::RefusalMessage(r));
     return false;
 }
 
 void TMainF::CalculateAndShowReport() {
     ModifiedGuard keep(state_);
     RunCommand([this] {
-        const kmr::ValidationResult r = kmr::CalculateModel(state_.Model, results_, [this] {
+        kmr::CalculatedBeam beam = kmr::CalculateBeam(state_.Model, [this] {
             editor_->ShowSpansAndSupports();
             editor_->GatherCurrentLoads();
             editor_->DrawLoadDiagram();
             editor_->ShowAllMemberProperties();
         });
-        if (r.commonLoadRed) editor_->MarkCommonLoadOverLimit();
+        const kmr::ValidationResult& r = beam.Refusal();
+        if (r.field == kmr::ValidationField::CommonLoad) editor_->MarkCommonLoadOverLimit();
         if (!r.Passed()) {
-            ShowError(QString::fromStdString(r.message));
+            ShowError(msg::RefusalMessage(r));
             return;
         }
+        beam_ = std::move(beam);
         ShowReport();
     });
 }
@@ -72,7 +75,7 @@ void TMainF::ShowReport() {
     options.pageBreakFlag = state_.PageBreakFlag;
     options.stressDiagrams = state_.DiagramFlag;
     options.sectionCheck = state_.CheckFlag;
-    kmr::ReportRun(*paper_, state_.Model, results_, options);
+    kmr::ReportRun(*paper_, state_.Model, beam_, options);
 
     AppSettings& s = state_.Settings;
     paper_->FormWindowState = s.PVMax == 1 ? kmr::fwMaximized : kmr::fwNormal;

@@ -1,95 +1,21 @@
 #include "DefaultsFile.h"
 
 #include <QFile>
-#include <QFileInfo>
-#include <QSaveFile>
-#include <algorithm>
-#include <cstring>
-#include <stdexcept>
 
 namespace kmr::ui {
-namespace {
-
-std::uint32_t ReadU32(const std::uint8_t* p) {
-    return std::uint32_t(p[0]) | std::uint32_t(p[1]) << 8 | std::uint32_t(p[2]) << 16 |
-           std::uint32_t(p[3]) << 24;
-}
-
-void WriteU32(std::uint8_t* p, std::uint32_t v) {
-    for (int i = 0; i < 4; ++i) p[i] = static_cast<std::uint8_t>(v >> (8 * i));
-}
-
-}  // namespace
-
-bool DefaultsBlock::PageBreakDefault() const {
-    return ReadU32(bytes_.data()) != 0;
-}
-
-void DefaultsBlock::SetPageBreakDefault(bool on) {
-    WriteU32(bytes_.data(), on ? 1 : 0);
-}
-
-std::size_t DefaultsBlock::EntryOffset(int i) const {
-    if (i < 1 || i > kYoungEntries) throw std::out_of_range("Young's modulus entry");
-    return static_cast<std::size_t>(kYoungOffset + kYoungEntrySize * (i - 1));
-}
-
-std::string DefaultsBlock::YoungNameBytes(int i) const {
-    const std::size_t at = EntryOffset(i);
-    const std::size_t len = std::min<std::size_t>(bytes_[at], kYoungNameCapacity);
-    return std::string(reinterpret_cast<const char*>(&bytes_[at + 1]), len);
-}
-
-void DefaultsBlock::SetYoungNameBytes(int i, const std::string& shiftJis) {
-    const std::size_t at = EntryOffset(i);
-    const std::size_t len = std::min<std::size_t>(shiftJis.size(), kYoungNameCapacity);
-    bytes_[at] = static_cast<std::uint8_t>(len);
-    std::memcpy(&bytes_[at + 1], shiftJis.data(), len);
-}
-
-double DefaultsBlock::YoungE(int i) const {
-    const std::size_t at = EntryOffset(i) + 1 + kYoungNameCapacity;
-    std::uint64_t bits = 0;
-    for (int k = 0; k < 8; ++k) bits |= std::uint64_t(bytes_[at + k]) << (8 * k);
-    double e = 0;
-    std::memcpy(&e, &bits, sizeof e);
-    return e;
-}
-
-void DefaultsBlock::SetYoungE(int i, double e) {
-    const std::size_t at = EntryOffset(i) + 1 + kYoungNameCapacity;
-    std::uint64_t bits = 0;
-    std::memcpy(&bits, &e, sizeof bits);
-    for (int k = 0; k < 8; ++k) bytes_[at + k] = static_cast<std::uint8_t>(bits >> (8 * k));
-}
 
 DefaultsRead ReadDefaultsFile(const QString& path, DefaultsBlock& block) {
-    block = DefaultsBlock();
-    QFile f(path);
-    if (!f.exists()) return DefaultsRead::Missing;
-    // A pipe or device in its place would block the start; it is no defaults file.
-    if (!QFileInfo(path).isFile() || !f.open(QIODevice::ReadOnly)) return DefaultsRead::WrongSize;
-    const QByteArray data = f.readAll();
-    if (data.size() != DefaultsBlock::kSize) return DefaultsRead::WrongSize;
-    std::memcpy(block.Bytes().data(), data.constData(), DefaultsBlock::kSize);
-    return DefaultsRead::Read;
+    return kmr::ReadDefaultsFile(QFile::encodeName(path).toStdString(), block);
 }
 
 bool WriteDefaultsFile(const QString& path, const DefaultsBlock& block, QString* error) {
-    QSaveFile f(path);
-    const auto fail = [&] {
-        if (error) {
-            *error = QStringLiteral("既定値ファイル '%1' を書き込めません。\r\n%2")
-                         .arg(path, f.errorString());
-        }
-        f.cancelWriting();
-        return false;
-    };
-    if (!f.open(QIODevice::WriteOnly)) return fail();
-    const auto* data = reinterpret_cast<const char*>(block.Bytes().data());
-    if (f.write(data, DefaultsBlock::kSize) != DefaultsBlock::kSize) return fail();
-    if (!f.commit()) return fail();
-    return true;
+    std::string reason;
+    if (kmr::WriteDefaultsFile(QFile::encodeName(path).toStdString(), block, &reason)) return true;
+    if (error) {
+        *error = QStringLiteral("既定値ファイル '%1' を書き込めません。\r\n%2")
+                     .arg(path, QString::fromStdString(reason));
+    }
+    return false;
 }
 
 }  // namespace kmr::ui

@@ -6,6 +6,8 @@
 
 #include <memory>
 
+#include "model/Model.h"
+
 class QWidget;
 
 namespace kmr::ui {
@@ -41,6 +43,9 @@ class Editor {
     // Only the member loads of CurrentMember and the node loads of
     // CurrentSupport; throws like GatherAll.
     virtual void GatherCurrentLoads() = 0;
+    // The same slots into another model (a copy of the document's); the
+    // document's model is not written. Throws like GatherAll.
+    virtual void GatherCurrentLoadsInto(kmr::BeamModel& model) const = 0;
 
     // The span lengths and supports shown again (after FillUnsetMembers).
     virtual void ShowSpansAndSupports() = 0;

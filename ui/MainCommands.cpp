@@ -7,6 +7,7 @@
 
 #include "AppPaths.h"
 #include "DocumentFiles.h"
+#include "EditHistory.h"
 #include "Editor.h"
 #include "InputError.h"
 #include "MainForm.h"
@@ -61,9 +62,10 @@ void TMainF::StartNewDocument() {
     state_.CurrentMember = 1;
     state_.CurrentSupport = 1;
     UpdateCaption();
-    RunCommand([this] { editor_->ShowDocument(); });
+    ShowDocument();
     state_.IsModified = false;
     state_.IsUntitled = true;
+    history_->Restart();
 }
 
 void TMainF::OpenDocumentFromDialog() {
@@ -109,9 +111,10 @@ bool TMainF::Load(const QString& path) {
     state_.CurrentMember = 1;
     state_.CurrentSupport = 1;
     state_.IsUntitled = false;
-    RunCommand([this] { editor_->ShowDocument(); });
+    ShowDocument();
     state_.IsModified = false;
     if (outcome.Kind == kmr::FileKind::Version3) EnableOverwrite();
+    history_->Restart();
     ReportUnreadableDesign();
     return true;
 }
@@ -141,7 +144,9 @@ void TMainF::SaveDocument() {
         return;
     }
     if (!AskYes(msg::OverwriteQuestion(state_.DocumentPath))) return;
-    if (WriteDocument(state_.DocumentPath)) state_.IsModified = false;
+    if (!WriteDocument(state_.DocumentPath)) return;
+    state_.IsModified = false;
+    history_->MarkSaved();
 }
 
 QString TMainF::ProposedSaveAsPath() const {
@@ -178,15 +183,21 @@ bool TMainF::SaveDocumentAs() {
     UpdateRecentMenu();
     state_.IsModified = false;
     state_.IsUntitled = false;
+    history_->MarkSaved();
     return true;
 }
 
 void TMainF::OpenRecentFile(int n) {
     if (state_.IsModified && !AskYes(msg::OpenChangedQuestion(state_.DocumentPath))) return;
     const QString path = state_.Recent.Entry(n);
-    if (path.isEmpty() || !Load(path)) return;
+    if (path.isEmpty()) return;
+    // The item goes to the top and the caption to its file before the read,
+    // so a missing file is reported with both already moved.
+    state_.DocumentPath = path;
     state_.Recent.Promote(n);
     UpdateRecentMenu();
+    UpdateCaption();
+    Load(path);
 }
 
 void TMainF::RedrawLoadDiagram() {

@@ -25,7 +25,9 @@
 #include "AppFonts.h"
 #include "AppPaths.h"
 #include "AppTitle.h"
+#include "EditHistory.h"
 #include "Editor.h"
+#include "FileDrop.h"
 #include "Messages.h"
 #include "ToolIcons.h"
 #include "UserDialogs.h"
@@ -90,6 +92,8 @@ TMainF::TMainF(UserDialogs* dialogs, QWidget* parent) : QMainWindow(parent) {
     BuildToolBar(client);
     BuildPages(client);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
+    drop_ =
+        std::make_unique<FileDropFilter>(*this, [this](const QString& p) { OpenDroppedFile(p); });
     StartUp();
 }
 
@@ -149,6 +153,8 @@ void TMainF::BuildMenus() {
     }
     file->addSeparator();
     file->addAction(fileExit1_);
+
+    BuildEditMenu(bar->addMenu(QStringLiteral("編集(&E)")));
 
     QMenu* view = bar->addMenu(QStringLiteral("表示(&V)"));
     view->setObjectName(QStringLiteral("View1"));
@@ -274,16 +280,28 @@ void TMainF::BuildPages(QWidget* parent) {
     editor_ = MakeEditor(state_, *dialogs_, this,
                          {panel1, content[kCommonDataPage], content[kMemberLoadPage],
                           content[kNodeLoadPage], content[kMemberPropsPage]});
-    auto* results =
+    resultsPage_ =
         new ResultsPage([this](QString* reason) { return LiveModel(reason); }, *dialogs_, true);
-    pageControl_->addTab(results, QStringLiteral("計算結果"));
-    auto* check = new CheckPage(
+    resultsPage_->Follow(this);
+    pageControl_->addTab(resultsPage_, QStringLiteral("計算結果"));
+    checkPage_ = new CheckPage(
         state_, *dialogs_, [this](QString* reason) { return LiveModel(reason); },
         [this] { editor_->ShowAllMemberProperties(); });
-    pageControl_->addTab(check, QStringLiteral("断面検定"));
+    checkPage_->Follow(this);
+    pageControl_->addTab(checkPage_, QStringLiteral("断面検定"));
     UseNarrowTabs(pageControl_->tabBar());  // the six tabs beside the buttons
     connect(pageControl_, &QTabWidget::currentChanged, this,
             [this](int index) { PageControl1Change(index); });
+}
+
+void TMainF::ShowDocument() {
+    RunCommand([this] { editor_->ShowDocument(); });
+    LivePagesFollowModel();
+}
+
+void TMainF::LivePagesFollowModel() {
+    resultsPage_->ModelChanged();
+    checkPage_->ModelChanged();
 }
 
 void TMainF::BuildStatusBar(QWidget* page) {
@@ -341,13 +359,15 @@ void TMainF::StartUp() {
         SeedYoungList(state_.Defaults);  // a new installation starts with a list
     }
     state_.PageBreakFlag = state_.Defaults.PageBreakDefault();
-    RunCommand([this] { editor_->ShowDocument(); });
+    ShowDocument();
     state_.IsModified = false;
 
     // Centred at its final size: the fixed-size layout sets it once it is
     // activated.
     layout()->activate();
     if (screen) move(work.center() - rect().center());
+    history_->Restart();
+    history_->OfferLeftCopies();
 }
 
 void TMainF::UpdateCaption() {

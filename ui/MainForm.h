@@ -10,8 +10,9 @@
 #include <memory>
 #include <optional>
 
+#include "UndoHistory.h"
 #include "WindowState.h"
-#include "calc/Calculation.h"
+#include "calc/CalculatedBeam.h"
 
 class QAction;
 class QLabel;
@@ -29,7 +30,12 @@ class TplSetPrinter;
 namespace kmr::ui {
 
 class Editor;
+class EditHistory;
+class FileDropFilter;
 class HelpWindow;
+struct RecoveryCopy;
+class ResultsPage;
+class CheckPage;
 class UserDialogs;
 
 class TMainF : public QMainWindow {
@@ -44,9 +50,9 @@ class TMainF : public QMainWindow {
     const WindowState& State() const { return state_; }
     Editor& Edit() { return *editor_; }
     UserDialogs& Dialogs() { return *dialogs_; }
-    // The results of the last calculation, the report document ("Paper") and
-    // the preview window that shows it.
-    const kmr::CalcResults& Results() const { return results_; }
+    // The last calculated beam, the report document ("Paper") and the preview
+    // window that shows it.
+    const kmr::CalculatedBeam& Beam() const { return beam_; }
     kmr::TplPrev& PaperDocument() { return *paper_; }
     kmr::TPaper& PreviewWindow() { return *paperForm_; }
 
@@ -84,7 +90,21 @@ class TMainF : public QMainWindow {
     // A copy of the model with the load slots on screen gathered into it, for
     // the results page; the document's model stays as it is. nullopt with
     // the reason when a slot's text is not a number.
-    std::optional<kmr::BeamModel> LiveModel(QString* reason);
+    std::optional<kmr::BeamModel> LiveModel(QString* reason) const;
+
+    // Undo, redo and the recovery copy of the document ("編集" menu).
+    EditHistory& History() { return *history_; }
+    // The document as it stands, the load slots on screen included, as its
+    // file image; nullopt while a slot's text is not a number.
+    std::optional<DocumentImage> DocumentImageNow();
+    ViewPlace CurrentPlace() const;
+    // Shows a state of the document's history, on the page and at the member
+    // and support where its change was made.
+    void ShowImage(const DocumentImage& image, const ViewPlace& place);
+    // A recovery copy becomes the document: changed, unsaved, at its path.
+    void AdoptRecovered(const RecoveryCopy& copy);
+    // A file dropped onto the window opens as "開く" opens it.
+    void OpenDroppedFile(const QString& path);
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -92,10 +112,17 @@ class TMainF : public QMainWindow {
   private:
     void BuildActions();
     void BuildMenus();
+    void BuildEditMenu(QMenu* menu);
     void BuildToolBar(QWidget* parent);
     void BuildPages(QWidget* parent);
     void BuildStatusBar(QWidget* page);
     void StartUp();
+    // The whole document shown in the controls (start, new data, a read);
+    // the results page follows.
+    void ShowDocument();
+    // The live pages update from a model that changed without a control's
+    // signal.
+    void LivePagesFollowModel();
 
     void UpdateCaption();
     void UpdateRecentMenu();
@@ -125,7 +152,9 @@ class TMainF : public QMainWindow {
     std::unique_ptr<UserDialogs> ownedDialogs_;
     UserDialogs* dialogs_ = nullptr;
     std::unique_ptr<Editor> editor_;
-    kmr::CalcResults results_;
+    kmr::CalculatedBeam beam_;
+    ResultsPage* resultsPage_ = nullptr;
+    CheckPage* checkPage_ = nullptr;
     std::unique_ptr<kmr::TplSetPrinter> printer_;
     std::unique_ptr<kmr::TplPrev> paper_;
     kmr::TPaper* paperForm_ = nullptr;
@@ -146,6 +175,9 @@ class TMainF : public QMainWindow {
     QToolButton* toolButton3_ = nullptr;
     QLabel* statusDate_ = nullptr;
     QLabel* statusVersion_ = nullptr;
+    // Last: they watch the window's events and go before its controls.
+    std::unique_ptr<EditHistory> history_;
+    std::unique_ptr<FileDropFilter> drop_;
 };
 
 }  // namespace kmr::ui

@@ -1,6 +1,7 @@
 #include "Messages.h"
 
 #include <QFileInfo>
+#include <QStringList>
 
 #include "AppTitle.h"
 
@@ -46,6 +47,12 @@ QString ExitChangedQuestion(const QString& documentPath) {
 
 QString ExitQuestion() {
     return QStringLiteral("終了しますか...");
+}
+
+QString RefusalMessage(const kmr::ValidationResult& refusal) {
+    QStringList lines;
+    for (const std::string& line : refusal.lines) lines << QString::fromStdString(line);
+    return lines.join(kCrLf);
 }
 
 QString Caption(const QString& documentPath) {

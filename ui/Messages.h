@@ -4,6 +4,8 @@
 
 #include <QString>
 
+#include "calc/Validation.h"
+
 namespace kmr::ui::msg {
 
 // The file-name part of a path (no directory).
@@ -16,6 +18,10 @@ QString OverwriteQuestion(const QString& documentPath);
 QString AlreadyExistsQuestion(const QString& path);
 QString ExitChangedQuestion(const QString& documentPath);
 QString ExitQuestion();
+
+// A refusal of the validation as the error box shows it: its lines joined by
+// "\r\n".
+QString RefusalMessage(const kmr::ValidationResult& refusal);
 
 // The main window's caption: file name, four blanks, application title.
 QString Caption(const QString& documentPath);

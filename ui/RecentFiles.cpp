@@ -5,6 +5,8 @@
 #include <QSaveFile>
 #include <stdexcept>
 
+#include "report/UserStores.h"
+
 namespace kmr::ui {
 namespace {
 
@@ -58,8 +60,8 @@ void RecentFiles::Promote(int n) {
 void RecentFiles::Read(const QString& path) {
     entries_ = {};
     QFile f(path);
-    // Only a regular file: a pipe in its place would block the start.
-    if (!QFileInfo(path).isFile() || !f.open(QIODevice::ReadOnly)) return;
+    // A pipe in its place would block the start, a huge file fill the memory.
+    if (!UsableStoreFile(path) || !f.open(QIODevice::ReadOnly)) return;
     int n = 0;
     while (n < kCount && !f.atEnd()) {
         QString line = QString::fromUtf8(f.readLine());

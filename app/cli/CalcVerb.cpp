@@ -13,15 +13,14 @@ namespace {
 CalcOutcome CalculateAndWrite(const std::string& path, bool json, std::ostream& out,
                               std::ostream& err) {
     BeamModel model;
-    CalcResults results;
-    ValidationResult check;
-    const CalcOutcome o = CalculateFile(path, model, results, check, err);
-    if (o == CalcOutcome::Refused && json) WriteRefusalJson(out, path, check);
+    CalculatedBeam beam;
+    const CalcOutcome o = CalculateFile(path, model, beam, err);
+    if (o == CalcOutcome::Refused && json) WriteRefusalJson(out, path, beam.Refusal());
     if (o != CalcOutcome::Calculated) return o;
     if (json) {
-        WriteResultsJson(out, path, model, results);
+        WriteResultsJson(out, path, model, beam);
     } else {
-        WriteResultsText(out, path, model, results);
+        WriteResultsText(out, path, model, beam);
         out << "\n";
     }
     return o;

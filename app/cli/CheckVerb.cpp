@@ -163,9 +163,8 @@ int RunCheck(const std::vector<std::string>& args, std::ostream& out, std::ostre
     CheckArgs a;
     if (!ParseArgs(args, a, err)) return kExitUsage;
     BeamModel model;
-    CalcResults results;
-    ValidationResult refusal;
-    const CalcOutcome o = CalculateFile(a.file, model, results, refusal, err);
+    CalculatedBeam beam;
+    const CalcOutcome o = CalculateFile(a.file, model, beam, err);
     if (o == CalcOutcome::FileError) return kExitFileError;
     if (o == CalcOutcome::Refused) return kExitRefused;
     DesignData data;
@@ -178,8 +177,7 @@ int RunCheck(const std::vector<std::string>& args, std::ostream& out, std::ostre
         err << "plovkmr: " << (a.design.empty() ? a.file : a.design) << ": " << e.what() << "\n";
         return kExitRefused;
     }
-    const BeamDiagram diagram = BuildBeamDiagram(model, results);
-    const CheckResult r = CheckSections(CheckInputOf(model, diagram), design);
+    const CheckResult r = CheckSections(CheckInputOf(model, beam), design);
     if (a.json) {
         WriteJson(out, a.file, r);
     } else {

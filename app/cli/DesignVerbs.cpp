@@ -58,7 +58,7 @@ void SectionText(std::ostream& out, const ListedSection& s) {
 bool ReadStored(const std::string& path, BeamModel& model, std::ostream& err) {
     InitProgramModel(model, VersionText());
     try {
-        ReadDataFile(path, model);
+        ReadDataFileNamed(CommandLineFileName(path), model);
         return true;
     } catch (const DataFileError& e) {
         err << "plovkmr: " << e.what() << "\n";
@@ -68,7 +68,7 @@ bool ReadStored(const std::string& path, BeamModel& model, std::ostream& err) {
 
 int StoreDesign(const std::string& path, BeamModel& model, std::ostream& err) {
     try {
-        WriteDataFile(path, model);
+        WriteDataFileNamed(CommandLineFileName(path), model);
         return kExitOk;
     } catch (const DataFileError& e) {
         err << "plovkmr: " << e.what() << "\n";

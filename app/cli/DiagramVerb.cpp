@@ -10,6 +10,7 @@
 #include "app/cli/ShiftJis.h"
 #include "app/cli/Verbs.h"
 #include "calc/BeamDiagram.h"
+#include "calc/CalculatedBeam.h"
 #include "calc/Units.h"
 
 namespace kmr::cli {
@@ -64,34 +65,69 @@ bool ParseArgs(const std::vector<std::string>& args, DiagramArgs& a, std::ostrea
     return true;
 }
 
+// One member of the table; its points are computed again for every pass
+// over them and never held, so memory does not grow with the output.
 struct MemberPoints {
     std::string name;
     double start = 0;  // X of the member's left end
-    std::vector<DiagramPoint> points;
+    const MemberDiagram* diagram = nullptr;
+    int intervals = 0;
+
+    template <typename Visit>
+    void ForEachPoint(Visit visit) const {
+        ForEachDiagramPoint(*diagram, intervals, visit);
+    }
 };
 
-void WriteCsv(std::ostream& out, const std::vector<MemberPoints>& members) {
-    out << "member,x,X,Q,M,rotation,deflection\n";
-    for (std::size_t m = 0; m < members.size(); ++m) {
-        for (const DiagramPoint& p : members[m].points) {
-            const DiagramValues& v = p.Values;
-            out << m + 1 << ',' << NumberText(p.X) << ',' << NumberText(members[m].start + p.X)
-                << ',' << NumberText(v.Q) << ',' << NumberText(v.M) << ',' << NumberText(v.Rotation)
-                << ',' << NumberText(v.Deflection) << '\n';
-        }
+template <typename Write>
+void ForEachMember(const BeamModel& model, const BeamDiagram& diagram, int intervals, Write write) {
+    for (std::size_t m = 0; m < diagram.Members.size(); ++m) {
+        const MemberPoints member{ShiftJisToUtf8(model.Members[m + 1].Name.Str()),
+                                  diagram.MemberStart[m], &diagram.Members[m], intervals};
+        write(m, member);
     }
+}
+
+void WriteCsvRows(std::ostream& out, std::size_t m, const MemberPoints& member) {
+    member.ForEachPoint([&](const DiagramPoint& p) {
+        const DiagramValues& v = p.Values;
+        out << m + 1 << ',' << NumberText(p.X) << ',' << NumberText(member.start + p.X) << ','
+            << NumberText(v.Q) << ',' << NumberText(v.M) << ',' << NumberText(v.Rotation) << ','
+            << NumberText(v.Deflection) << '\n';
+    });
 }
 
 template <typename Get>
 void Column(JsonWriter& json, const char* key, const MemberPoints& m, Get get) {
     json.Key(key);
     json.BeginArray(true);
-    for (const DiagramPoint& p : m.points) json.Number(get(p));
+    m.ForEachPoint([&](const DiagramPoint& p) { json.Number(get(p)); });
     json.EndArray();
 }
 
-void WriteJson(std::ostream& out, const std::string& file, int outputUnit,
-               const std::vector<MemberPoints>& members) {
+void WriteJsonMember(JsonWriter& json, const MemberPoints& m) {
+    json.BeginObject();
+    json.Key("name");
+    json.String(m.name);
+    Column(json, "x", m, [](const DiagramPoint& p) { return p.X; });
+    Column(json, "X", m, [&m](const DiagramPoint& p) { return m.start + p.X; });
+    Column(json, "Q", m, [](const DiagramPoint& p) { return p.Values.Q; });
+    Column(json, "M", m, [](const DiagramPoint& p) { return p.Values.M; });
+    Column(json, "rotation", m, [](const DiagramPoint& p) { return p.Values.Rotation; });
+    Column(json, "deflection", m, [](const DiagramPoint& p) { return p.Values.Deflection; });
+    json.EndObject();
+}
+
+void WriteCsv(std::ostream& out, const BeamModel& model, const BeamDiagram& diagram,
+              int intervals) {
+    out << "member,x,X,Q,M,rotation,deflection\n";
+    ForEachMember(model, diagram, intervals, [&out](std::size_t m, const MemberPoints& member) {
+        WriteCsvRows(out, m, member);
+    });
+}
+
+void WriteJson(std::ostream& out, const std::string& file, ForceUnit outputUnit,
+               const BeamModel& model, const BeamDiagram& diagram, int intervals) {
     JsonWriter json(out);
     json.BeginObject();
     json.Key("file");
@@ -100,18 +136,9 @@ void WriteJson(std::ostream& out, const std::string& file, int outputUnit,
     json.String(ForceUnitWord(outputUnit));
     json.Key("members");
     json.BeginArray();
-    for (const MemberPoints& m : members) {
-        json.BeginObject();
-        json.Key("name");
-        json.String(m.name);
-        Column(json, "x", m, [](const DiagramPoint& p) { return p.X; });
-        Column(json, "X", m, [&m](const DiagramPoint& p) { return m.start + p.X; });
-        Column(json, "Q", m, [](const DiagramPoint& p) { return p.Values.Q; });
-        Column(json, "M", m, [](const DiagramPoint& p) { return p.Values.M; });
-        Column(json, "rotation", m, [](const DiagramPoint& p) { return p.Values.Rotation; });
-        Column(json, "deflection", m, [](const DiagramPoint& p) { return p.Values.Deflection; });
-        json.EndObject();
-    }
+    ForEachMember(model, diagram, intervals, [&json](std::size_t, const MemberPoints& member) {
+        WriteJsonMember(json, member);
+    });
     json.EndArray();
     json.EndObject();
 }
@@ -122,25 +149,18 @@ int RunDiagram(const std::vector<std::string>& args, std::ostream& out, std::ost
     DiagramArgs a;
     if (!ParseArgs(args, a, err)) return kExitUsage;
     BeamModel model;
-    CalcResults results;
-    ValidationResult check;
-    const CalcOutcome o = CalculateFile(a.file, model, results, check, err);
+    CalculatedBeam beam;
+    const CalcOutcome o = CalculateFile(a.file, model, beam, err);
     if (o == CalcOutcome::FileError) return kExitFileError;
     if (o == CalcOutcome::Refused) {
-        if (!a.csv) WriteRefusalJson(out, a.file, check);
+        if (!a.csv) WriteRefusalJson(out, a.file, beam.Refusal());
         return kExitRefused;
     }
-    const BeamDiagram diagram = BuildBeamDiagram(model, results);
-    std::vector<MemberPoints> members(diagram.Members.size());
-    for (std::size_t m = 0; m < members.size(); ++m) {
-        members[m].name = ShiftJisToUtf8(model.Members[m + 1].Name.Str());
-        members[m].start = diagram.MemberStart[m];
-        members[m].points = DiagramPoints(diagram.Members[m], a.intervals);
-    }
+    const BeamDiagram& diagram = beam.Diagram();
     if (a.csv) {
-        WriteCsv(out, members);
+        WriteCsv(out, model, diagram, a.intervals);
     } else {
-        WriteJson(out, a.file, model.Header.OutputUnit, members);
+        WriteJson(out, a.file, beam.OutputUnit(), model, diagram, a.intervals);
     }
     return kExitOk;
 }

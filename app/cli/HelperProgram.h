@@ -15,10 +15,19 @@ namespace kmr::cli {
 std::string HelperProgramPath(const std::string& verb);
 
 // Runs the helper with `args` and returns its exit status (128 + the signal
-// when it was killed). The helper inherits standard input, output and error:
+// when it was killed). TERM, INT and HUP sent to this program are passed on
+// to the helper, which is waited for; then this program ends by the same
+// signal. The helper ends with this program whatever ends it
+// (EndWithParent). The helper inherits standard input, output and error:
 // out and err are flushed first, and what the helper prints goes to the
 // process's own streams. A missing helper: a message on err and status 1.
 int RunInHelper(const std::string& verb, const std::vector<std::string>& args, std::ostream& out,
                 std::ostream& err);
+
+// Called first in a helper: on Linux it asks to receive TERM when the
+// program that started it ends, even by KILL, and ends at once should that
+// program already be gone. Nothing elsewhere, or when not started by
+// RunInHelper.
+void EndWithParent();
 
 }  // namespace kmr::cli

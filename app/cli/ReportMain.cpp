@@ -3,9 +3,11 @@
 // libexec/plovkmr/ with the verb's arguments.
 #include <iostream>
 
+#include "app/cli/HelperProgram.h"
 #include "app/cli/Verbs.h"
 
 int main(int argc, char** argv) {
+    kmr::cli::EndWithParent();
     const std::vector<std::string> args(argv + 1, argv + argc);
     const int status = kmr::cli::RunVerb(*kmr::cli::FindVerb("report"), kmr::cli::RunReport, args,
                                          std::cout, std::cerr);

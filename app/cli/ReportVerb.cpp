@@ -2,12 +2,9 @@
 // [--diagrams | --no-diagrams] [--check | --no-check]: the
 // calculation command's steps without the window, then the whole
 // calculation report (計算書) as a PDF of vector pages with searchable text.
-#include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QGuiApplication>
 #include <QSettings>
-#include <QStandardPaths>
 #include <QString>
 #include <filesystem>
 #include <memory>
@@ -17,9 +14,12 @@
 
 #include "app/cli/CliModel.h"
 #include "app/cli/Verbs.h"
-#include "calc/Calculation.h"
+#include "calc/CalculatedBeam.h"
+#include "model/DataFile.h"
+#include "model/DefaultsFile.h"
 #include "report/PdfOutput.h"
 #include "report/ReportRun.h"
+#include "report/UserStores.h"
 
 namespace kmr::cli {
 namespace {
@@ -60,51 +60,34 @@ class GuiForReport {
 
 // The data file's path with ".pdf" in place of its extension.
 std::string DefaultPdfPath(const std::string& path) {
-    const std::size_t slash = path.find_last_of("/\\");
-    const std::size_t dot = path.find_last_of('.');
-    const bool hasExtension =
-        dot != std::string::npos && (slash == std::string::npos || dot > slash);
-    return (hasExtension ? path.substr(0, dot) : path) + ".pdf";
-}
-
-std::string TerminalLines(const std::string& message) {
-    std::string out;
-    for (char c : message) {
-        if (c != '\r') out += c;
-    }
-    return out;
+    return WithoutExtension(path) + ".pdf";
 }
 
 // The page-break default the window saved in its defaults file
-// "PLOVKmr.def" (the same per-user folder, or PLOVKMR_HOME): a 32-bit flag at
-// the start of the 864-byte file, 1 when the load tables follow the results
-// without a page break. false without such a file.
-bool SavedPageBreakDefault() {
-    QString dir = qEnvironmentVariable("PLOVKMR_HOME");
-    if (dir.isEmpty()) {
-        QCoreApplication::setOrganizationName(QStringLiteral("Korvale"));
-        QCoreApplication::setApplicationName(QStringLiteral("PLOV-Kmr"));
-        dir = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+// "PLOVKmr.def"; false without a usable file. A file that is there but
+// cannot be one (a pipe, another size) is not read, and that is said.
+bool SavedPageBreakDefault(std::ostream& err) {
+    const QString path = DefaultsFilePathToRead();
+    DefaultsBlock block;
+    if (ReadDefaultsFile(QFile::encodeName(path).toStdString(), block) == DefaultsRead::WrongSize) {
+        err << "plovkmr: 既定値ファイル「" << path.toStdString()
+            << "」は使えない形式です。読まずに既定値を使います。\n";
     }
-    QFile f(QDir(dir).filePath(QStringLiteral("PLOVKmr.def")));
-    // Only a regular file: a pipe in its place would block the report.
-    if (!QFileInfo(f.fileName()).isFile() || !f.open(QIODevice::ReadOnly) || f.size() != 864)
-        return false;
-    const QByteArray head = f.read(4);
-    return head.size() == 4 && head != QByteArray(4, '\0');
+    return block.PageBreakDefault();
 }
 
-// A default of the window's report check boxes, a value of the settings
-// (PLOVKMR_HOME/PLOV-Kmr.ini when that is set): on unless it is "0".
-// "DiagramFlag": "応力図を出力"; "CheckFlag": "断面検定を出力".
-bool SavedReportFlag(const char* key) {
-    const QString dir = qEnvironmentVariable("PLOVKMR_HOME");
-    const std::unique_ptr<QSettings> store =
-        dir.isEmpty()
-            ? std::make_unique<QSettings>(QStringLiteral("Korvale"), QStringLiteral("PLOV-Kmr"))
-            : std::make_unique<QSettings>(QDir(dir).filePath(QStringLiteral("PLOV-Kmr.ini")),
-                                          QSettings::IniFormat);
-    return store->value(QString::fromLatin1(key)).toString().trimmed() != QStringLiteral("0");
+// The defaults of the window's report check boxes from its settings
+// ("応力図を出力", "断面検定を出力"); on without usable settings (the reason
+// said once).
+struct SavedReportFlags {
+    bool diagrams = true;
+    bool check = true;
+};
+SavedReportFlags SavedReportDefaults(std::ostream& err) {
+    QString problem;
+    const std::unique_ptr<QSettings> store = OpenSettings(&problem);
+    if (!problem.isEmpty()) err << "plovkmr: " << problem.toStdString() << "\n";
+    return {ReadDiagramDefault(*store), ReadCheckDefault(*store)};
 }
 
 struct ReportArgs {
@@ -155,9 +138,10 @@ bool ParseArgs(const std::vector<std::string>& args, ReportArgs& parsed, std::os
     return true;
 }
 
-// The PDF may not replace the data file read, any data file, or anything that
-// is not a regular file (a device, a FIFO, a folder; links are followed).
-// Prints the problem and returns false.
+// The PDF may not replace the data file read, any data file (by its name or
+// its content, through any number of links), or anything that is not a
+// regular file (a device, a FIFO, a folder). Prints the problem and returns
+// false.
 bool CheckOutput(const ReportArgs& a, std::ostream& err) {
     namespace fs = std::filesystem;
     const auto refuse = [&](const char* why) {
@@ -165,11 +149,11 @@ bool CheckOutput(const ReportArgs& a, std::ostream& err) {
         return false;
     };
     std::error_code ec;
-    if (fs::equivalent(a.pdf, ActualFileName(a.file), ec)) {
+    if (fs::equivalent(a.pdf, CommandLineFileName(a.file), ec)) {
         return refuse("は読み込むデータファイルと同じファイルです。");
     }
-    if (ActualFileName(a.pdf) == a.pdf) {  // a ".KMX" or ".Kmr" name, any case
-        return refuse("はデータファイル（.KMX / .Kmr）の名前です。");
+    if (IsDataFile(a.pdf)) {
+        return refuse("はデータファイル（.KMX / .Kmr）です。");
     }
     const fs::file_status status = fs::status(a.pdf, ec);
     if (fs::exists(status) && !fs::is_regular_file(status)) {
@@ -191,11 +175,10 @@ int RunReport(const std::vector<std::string>& args, std::ostream& out, std::ostr
     BeamModel model;
     FileKind kind = FileKind::Version3;
     if (!ReadModelFile(a.file, model, kind, err)) return kExitFileError;
-    CalcResults results;
-    const ValidationResult check = CalculateModel(model, results);
-    if (!check.Passed()) {
+    const CalculatedBeam beam = CalculateBeam(model);
+    if (!beam.Passed()) {
         err << "plovkmr: " << a.file << ": 計算できません。計算書は作成しません。\n"
-            << TerminalLines(check.message) << "\n";
+            << RefusalText(beam.Refusal(), "\n") << "\n";
         return kExitRefused;
     }
 
@@ -204,12 +187,15 @@ int RunReport(const std::vector<std::string>& args, std::ostream& out, std::ostr
     ReportOptions options;
     options.documentPath = QFile::decodeName(a.file.c_str());
     options.version = QStringLiteral(KMR_FILE_VERSION);
-    options.pageBreakFlag = a.noPageBreak ? *a.noPageBreak : SavedPageBreakDefault();
-    options.stressDiagrams = a.diagrams ? *a.diagrams : SavedReportFlag("DiagramFlag");
-    options.sectionCheck = a.check ? *a.check : SavedReportFlag("CheckFlag");
-    ReportRun(doc, model, results, options);
+    options.pageBreakFlag = a.noPageBreak ? *a.noPageBreak : SavedPageBreakDefault(err);
+    // The settings are read only when an option leaves a flag to them.
+    const SavedReportFlags saved =
+        a.diagrams && a.check ? SavedReportFlags{} : SavedReportDefaults(err);
+    options.stressDiagrams = a.diagrams.value_or(saved.diagrams);
+    options.sectionCheck = a.check.value_or(saved.check);
+    ReportRun(doc, model, beam, options);
     QString error;
-    if (!WritePdf(doc, QFile::decodeName(a.pdf.c_str()), &error)) {
+    if (!WritePdf(doc, a.pdf, &error)) {
         err << "plovkmr: " << error.toStdString() << "\n";
         return kExitFileError;
     }

@@ -5,18 +5,17 @@
 #include <string>
 #include <vector>
 
+#include "app/cli/CliModel.h"
 #include "app/cli/Json.h"
 #include "app/cli/ShiftJis.h"
-#include "calc/BeamDiagram.h"
 #include "calc/Units.h"
 
 namespace kmr::cli {
 namespace {
 
-// "?" for a condition outside the table.
+// A condition outside the table as the calculation takes it (free).
 std::string ConditionWord(int condition) {
-    const std::string word = SupportConditionWord(condition);
-    return word.empty() ? "?" : word;
+    return SupportConditionWord(CalculatedSupportCondition(condition));
 }
 
 // Terminal columns taken by UTF-8 text: ASCII and half-width katakana one,
@@ -76,55 +75,56 @@ std::string Bracketed(const std::string& name) {
     return "[ " + name + " ]";
 }
 
-std::string MemberTable(const BeamModel& m, int n, double factor, const std::string& u) {
+std::string MemberTable(const BeamModel& m, const CalculatedBeam& beam, const std::string& u) {
+    const int n = beam.SpanCount();
     Table t;
     t.Row({"部 材 名", "スパン長 (m)", "Ｉo (cm4)", "Ｅ (" + u + "/cm2)"});
     for (int i = 1; i <= n; ++i) {
         const MemberRecord& mem = m.Members[i];
         t.Row({Bracketed(ShiftJisToUtf8(mem.Name.Str())), FormatFixed(mem.SpanLength, 3),
-               FormatSectionValue(mem.Io), FormatSectionValue(mem.E * factor)});
+               FormatSectionValue(mem.Io), FormatSectionValue(beam.InOutputUnit(mem.E))});
     }
     return t.Text();
 }
 
-std::string ForceTable(const BeamModel& m, const CalcResults& r, int n, double factor,
-                       const std::string& u) {
+std::string ForceTable(const BeamModel& m, const CalculatedBeam& beam, const std::string& u) {
+    const int n = beam.SpanCount();
     Table t;
     t.Row({"部 材 名", "材端Ｍ 左 (" + u + "m)", "中央Ｍ (" + u + "m)", "材端Ｍ 右 (" + u + "m)",
            "せん断Ｑ 左 (" + u + ")", "せん断Ｑ 右 (" + u + ")"});
     for (int i = 1; i <= n; ++i) {
-        const MemberResult& mr = r.MemberResults[i];
-        t.Row({Bracketed(ShiftJisToUtf8(m.Members[i].Name.Str())),
-               FormatByMagnitude(mr.MLeft * factor), FormatByMagnitude(mr.MCenter * factor),
-               FormatByMagnitude(mr.MRight * factor), FormatByMagnitude(mr.QLeft * factor),
-               FormatByMagnitude(mr.QRight * factor)});
+        const MemberResult& mr = beam.Member(i);
+        t.Row({Bracketed(ShiftJisToUtf8(m.Members[i].Name.Str())), FormatByMagnitude(mr.MLeft),
+               FormatByMagnitude(mr.MCenter), FormatByMagnitude(mr.MRight),
+               FormatByMagnitude(mr.QLeft), FormatByMagnitude(mr.QRight)});
     }
     return t.Text();
 }
 
-std::string SupportTable(const BeamModel& m, const CalcResults& r, int n, double factor,
-                         const std::string& u) {
+std::string SupportTable(const BeamModel& m, const CalculatedBeam& beam, const std::string& u) {
+    const int n = beam.SpanCount();
     Table t;
     t.Row({"支 点 名", "変  位 (cm)", "回転角 (rad)", "反  力 (" + u + ")", "支持条件",
            "ﾊﾞﾈ定数 (" + u + "/cm)"});
     for (int s = 1; s <= n + 1; ++s) {
         const SupportRecord& sup = m.Supports[s];
-        const NodeResult& nr = r.NodeResults[s];
+        const NodeResult& nr = beam.Node(s);
         const bool spring = sup.Condition == kSupportSpring;
         t.Row({Bracketed(ShiftJisToUtf8(sup.Name.Str())), FormatByMagnitude(nr.Deflection),
-               FormatByMagnitude(nr.Rotation), FormatByMagnitude(nr.Reaction * factor),
+               FormatByMagnitude(nr.Rotation), FormatByMagnitude(nr.Reaction),
                ConditionWord(sup.Condition),
-               spring ? FormatFixed(sup.SpringConstant * factor, 3) : std::string("-")});
+               spring ? FormatFixed(beam.InOutputUnit(sup.SpringConstant), 3) : std::string("-")});
     }
     return t.Text();
 }
 
-std::string ExtremesTable(const BeamModel& m, const BeamDiagram& d, int n, const std::string& u) {
+std::string ExtremesTable(const BeamModel& m, const CalculatedBeam& beam, const std::string& u) {
+    const int n = beam.SpanCount();
     Table t;
     t.Row({"部 材 名", "最大Ｍ (" + u + "m)", "x (m)", "最小Ｍ (" + u + "m)", "x (m)",
            "最大Ｑ (" + u + ")", "最大たわみ (cm)", "x (m)"});
     for (int i = 1; i <= n; ++i) {
-        const MemberExtremes e = d.Members[std::size_t(i - 1)].Extremes();
+        const MemberExtremes& e = beam.Extremes(i);
         t.Row({Bracketed(ShiftJisToUtf8(m.Members[i].Name.Str())), FormatByMagnitude(e.MMax),
                FormatFixed(e.XMMax, 3), FormatByMagnitude(e.MMin), FormatFixed(e.XMMin, 3),
                FormatByMagnitude(e.QMax), FormatByMagnitude(e.DeflectionMax),
@@ -143,18 +143,19 @@ void Field(JsonWriter& json, const char* key, const std::string& text) {
     json.String(text);
 }
 
-void MemberJson(JsonWriter& json, const MemberRecord& mem, const MemberResult& mr,
-                const MemberExtremes& e, double f) {
+void MemberJson(JsonWriter& json, const MemberRecord& mem, const CalculatedBeam& beam, int i) {
+    const MemberResult& mr = beam.Member(i);
+    const MemberExtremes& e = beam.Extremes(i);
     json.BeginObject();
     Field(json, "name", ShiftJisToUtf8(mem.Name.Str()));
     Field(json, "span", mem.SpanLength);
     Field(json, "Io", mem.Io);
-    Field(json, "E", mem.E * f);
-    Field(json, "MLeft", mr.MLeft * f);
-    Field(json, "MCenter", mr.MCenter * f);
-    Field(json, "MRight", mr.MRight * f);
-    Field(json, "QLeft", mr.QLeft * f);
-    Field(json, "QRight", mr.QRight * f);
+    Field(json, "E", beam.InOutputUnit(mem.E));
+    Field(json, "MLeft", mr.MLeft);
+    Field(json, "MCenter", mr.MCenter);
+    Field(json, "MRight", mr.MRight);
+    Field(json, "QLeft", mr.QLeft);
+    Field(json, "QRight", mr.QRight);
     Field(json, "MMax", e.MMax);
     Field(json, "xMMax", e.XMMax);
     Field(json, "MMin", e.MMin);
@@ -168,64 +169,55 @@ void MemberJson(JsonWriter& json, const MemberRecord& mem, const MemberResult& m
     json.EndObject();
 }
 
-void SupportJson(JsonWriter& json, const SupportRecord& sup, const NodeResult& nr, double f) {
+void SupportJson(JsonWriter& json, const SupportRecord& sup, const CalculatedBeam& beam, int s) {
+    const NodeResult& nr = beam.Node(s);
     json.BeginObject();
     Field(json, "name", ShiftJisToUtf8(sup.Name.Str()));
     json.Key("condition");
     json.Integer(sup.Condition);
     json.Key("spring");
-    json.Number(sup.Condition == kSupportSpring ? sup.SpringConstant * f : NAN);
+    json.Number(sup.Condition == kSupportSpring ? beam.InOutputUnit(sup.SpringConstant) : NAN);
     Field(json, "deflection", nr.Deflection);
     Field(json, "rotation", nr.Rotation);
-    Field(json, "reaction", nr.Reaction * f);
+    Field(json, "reaction", nr.Reaction);
     json.EndObject();
 }
 
 }  // namespace
 
 void WriteResultsText(std::ostream& out, const std::string& file, const BeamModel& model,
-                      const CalcResults& results) {
-    const ModelHeader& h = model.Header;
-    const int n = UsedSpanCount(model);
-    const double f = UnitFactor(h.InputUnit, h.OutputUnit);
-    const std::string u = ForceUnitWord(h.OutputUnit);
+                      const CalculatedBeam& beam) {
+    const std::string u = ForceUnitWord(beam.OutputUnit());
     out << "■ " << file << "\n";
-    out << "入力単位: " << ForceUnitWord(h.InputUnit) << "   出力単位: " << u
-        << "   スパン数: " << n << "\n\n";
+    out << "入力単位: " << ForceUnitWord(beam.InputUnit()) << "   出力単位: " << u
+        << "   スパン数: " << beam.SpanCount() << "\n\n";
     out << "●応力算定結果\n";
-    out << MemberTable(model, n, f, u) << "\n";
-    out << ForceTable(model, results, n, f, u) << "\n";
-    out << SupportTable(model, results, n, f, u) << "\n";
+    out << MemberTable(model, beam, u) << "\n";
+    out << ForceTable(model, beam, u) << "\n";
+    out << SupportTable(model, beam, u) << "\n";
     out << "●スパン内最大値\n";
-    out << ExtremesTable(model, BuildBeamDiagram(model, results), n, u);
+    out << ExtremesTable(model, beam, u);
 }
 
 void WriteResultsJson(std::ostream& out, const std::string& file, const BeamModel& model,
-                      const CalcResults& results) {
-    const ModelHeader& h = model.Header;
-    const int n = UsedSpanCount(model);
-    const double f = UnitFactor(h.InputUnit, h.OutputUnit);
-    const BeamDiagram diagram = BuildBeamDiagram(model, results);
+                      const CalculatedBeam& beam) {
+    const int n = beam.SpanCount();
     JsonWriter json(out, JsonLayout::OneLine);
     json.BeginObject();
     Field(json, "file", file);
-    Field(json, "inputUnit", std::string(ForceUnitWord(h.InputUnit)));
-    Field(json, "outputUnit", std::string(ForceUnitWord(h.OutputUnit)));
+    Field(json, "inputUnit", std::string(ForceUnitWord(beam.InputUnit())));
+    Field(json, "outputUnit", std::string(ForceUnitWord(beam.OutputUnit())));
     json.Key("spanCount");
     json.Integer(n);
     json.Key("members");
     json.BeginArray();
-    for (int i = 1; i <= n; ++i) {
-        MemberJson(json, model.Members[i], results.MemberResults[i],
-                   diagram.Members[std::size_t(i - 1)].Extremes(), f);
-    }
+    for (int i = 1; i <= n; ++i) MemberJson(json, model.Members[i], beam, i);
     json.EndArray();
     json.Key("supports");
     json.BeginArray();
-    for (int s = 1; s <= n + 1; ++s)
-        SupportJson(json, model.Supports[s], results.NodeResults[s], f);
+    for (int s = 1; s <= n + 1; ++s) SupportJson(json, model.Supports[s], beam, s);
     json.EndArray();
-    const Equilibrium eq = CheckEquilibrium(model, results);
+    const Equilibrium& eq = beam.BeamEquilibrium();
     json.Key("equilibrium");
     json.BeginObject();
     Field(json, "loads", eq.Loads);
@@ -243,7 +235,8 @@ void WriteRefusalJson(std::ostream& out, const std::string& file, const Validati
     json.BeginObject();
     json.Key("code");
     json.Integer(refusal.code);
-    Field(json, "message", refusal.message);
+    // The message as the window shows it, CRLF between its lines.
+    Field(json, "message", RefusalText(refusal, "\r\n"));
     json.EndObject();
     json.EndObject();
 }

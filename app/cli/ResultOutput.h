@@ -6,7 +6,7 @@
 #include <ostream>
 #include <string>
 
-#include "calc/Calculation.h"
+#include "calc/CalculatedBeam.h"
 #include "calc/Validation.h"
 #include "model/Model.h"
 
@@ -17,13 +17,13 @@ namespace kmr::cli {
 // extremes within the spans; forces in the model's output unit, formatted as
 // the report formats them.
 void WriteResultsText(std::ostream& out, const std::string& file, const BeamModel& model,
-                      const CalcResults& results);
+                      const CalculatedBeam& beam);
 
 // One JSON document on one line: file, units, span count, members (with
 // their extremes) and supports, and the equilibrium; forces in the output
 // unit at full precision, deflection in cm downward, rotation in rad.
 void WriteResultsJson(std::ostream& out, const std::string& file, const BeamModel& model,
-                      const CalcResults& results);
+                      const CalculatedBeam& beam);
 
 // {"file": ..., "error": {"code": ..., "message": ...}} on one line for a
 // refused model.

@@ -78,7 +78,8 @@ const std::vector<Verb>& Verbs() {
          "。"
          "\n",
          "  0  計算書を書き出しました。\n"
-         "  1  データファイルを読めない、または PDF を書けません（何も書きません）。\n"
+         "  1  データファイルを読めない、PDF を書けない、または出力先がデータファイルか\n"
+         "     通常のファイルではありません（何も書きません）。\n"
          "  2  使い方の誤り、または入力チェックで計算できません（何も書きません）。\n"},
 #else
         // A build without the helper (Windows, no Qt): the verb says so.

@@ -120,9 +120,8 @@ ResolvedDesign TenSectionDesign() {
 
 void BM_SectionCheckTenSpans(benchmark::State& state) {
     BeamModel model = TenSpans(1.0);
-    CalcResults results;
-    if (!CalculateModel(model, results).Passed()) state.SkipWithError("model refused");
-    const BeamDiagram beam = BuildBeamDiagram(model, results);
+    const CalculatedBeam beam = CalculateBeam(model);
+    if (!beam.Passed()) state.SkipWithError("model refused");
     const ResolvedDesign design = TenSectionDesign();
     const bool resolve = state.range(0) != 0;
     for (auto _ : state) {

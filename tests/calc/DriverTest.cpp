@@ -360,7 +360,7 @@ TEST(CalculateModel, RefusesResultsThatAreNotFinite) {
     r.NodeResults[3].Deflection = 99.0;
     const ValidationResult v = CalculateModel(m, r);
     EXPECT_EQ(v.code, kNoResult);
-    EXPECT_EQ(v.message, "計算結果が求まりません。入力データを確認してください。");
+    EXPECT_EQ(test::MessageText(v), "計算結果が求まりません。入力データを確認してください。");
     EXPECT_EQ(r.NodeResults[3].Deflection, 99.0);  // the results are left untouched
 }
 
@@ -370,7 +370,7 @@ TEST(CalculateModel, RefusesAMechanism) {
     CalcResults r;
     const ValidationResult v = CalculateModel(m, r);
     EXPECT_EQ(v.code, kUnstable);
-    EXPECT_EQ(v.message, "支持設定に誤りがあります。 (不安定)");
+    EXPECT_EQ(test::MessageText(v), "支持設定に誤りがあります。 (不安定)");
 }
 
 }  // namespace

@@ -167,7 +167,7 @@ TEST(Mechanism, CalculationModeRefusesMechanismsTheCountPasses) {
         const ValidationResult r = ValidateModel(m, kValidateCalculation);
         EXPECT_EQ(r.code, row.refused ? kUnstable : 0) << "arrangement of " << n << " spans";
         if (row.refused) {
-            EXPECT_EQ(r.message, "支持設定に誤りがあります。 (不安定)");
+            EXPECT_EQ(test::MessageText(r), "支持設定に誤りがあります。 (不安定)");
         }
         // Only the calculation runs the check.
         EXPECT_EQ(ValidateModel(m, kValidateLoadDiagram).code, 0);

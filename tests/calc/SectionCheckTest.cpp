@@ -79,10 +79,9 @@ ResolvedMember Member400(int member, int bracing) {
 }
 
 CheckResult Check(BeamModel& m, const std::vector<ResolvedMember>& members) {
-    CalcResults r;
-    EXPECT_TRUE(CalculateModel(m, r).Passed());
-    const BeamDiagram diagram = BuildBeamDiagram(m, r);
-    return CheckSections(CheckInputOf(m, diagram), {BucklingFormula::Notification, members});
+    const CalculatedBeam beam = CalculateBeam(m);
+    EXPECT_TRUE(beam.Passed());
+    return CheckSections(CheckInputOf(m, beam), {BucklingFormula::Notification, members});
 }
 
 // C = 1.75 + 1.05 r + 0.3 r² capped at 2.3: equal end moments give 1.0 in

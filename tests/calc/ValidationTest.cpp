@@ -1,3 +1,4 @@
+#include "calc/CalculatedBeam.h"
 #include "calc/Validation.h"
 
 #include <gtest/gtest.h>
@@ -340,7 +341,7 @@ TEST(ValidationMessage, MemberMessageNamesTheMember) {
     m.Members[2].SpanLength = 101.0;
     const ValidationResult r = ValidateModel(m, kValidateCalculation);
     EXPECT_EQ(r.code, kSpanOverLimit);
-    EXPECT_EQ(r.message, "スパン長が制限値を超えています。" + kBreak + "部材名 [2]");
+    EXPECT_EQ(test::MessageText(r), "スパン長が制限値を超えています。" + kBreak + "部材名 [2]");
 }
 
 TEST(ValidationMessage, ExtentMessageAddsTheSlotLine) {
@@ -348,8 +349,8 @@ TEST(ValidationMessage, ExtentMessageAddsTheSlotLine) {
     SetLoad(m, 2, 3, kLoadConcentrated, 1.0, 6.001);
     const ValidationResult r = ValidateModel(m, kValidateCalculation);
     EXPECT_EQ(r.code, kLoadBeyondSpan);
-    EXPECT_EQ(r.message, "長さ(距離)データがスパン長を超えています。" + kBreak +
-                             "部材名 [2]\r\n        荷重 No. 3");
+    EXPECT_EQ(test::MessageText(r), "長さ(距離)データがスパン長を超えています。" + kBreak +
+                                        "部材名 [2]\r\n        荷重 No. 3");
 }
 
 TEST(ValidationMessage, SupportMessageNamesTheSupport) {
@@ -357,25 +358,25 @@ TEST(ValidationMessage, SupportMessageNamesTheSupport) {
     m.Supports[2].SpringConstant = 10.0;
     const ValidationResult r = ValidateModel(m, kValidateCalculation);
     EXPECT_EQ(r.code, kNoSpringConstant);
-    EXPECT_EQ(r.message, "バネ定数が入力されていません。" + kBreak + "支点名 [D]");
+    EXPECT_EQ(test::MessageText(r), "バネ定数が入力されていません。" + kBreak + "支点名 [D]");
 }
 
 TEST(ValidationMessage, NodeLoadMessageNamesTheSupport) {
     BeamModel m = Valid();
     SetNodeLoad(m, 3, 2, kNodeForce, 2000.0);
     const ValidationResult r = ValidateModel(m, kValidateCalculation);
-    EXPECT_EQ(r.message, "荷重値が制限値を超えています。" + kBreak + "支点名 [C]");
+    EXPECT_EQ(test::MessageText(r), "荷重値が制限値を超えています。" + kBreak + "支点名 [C]");
 }
 
 TEST(ValidationMessage, CommonAndStabilityMessagesAreTheTextAlone) {
     BeamModel m = Valid();
     m.Header.CommonLoadHeight = 100.5;
-    EXPECT_EQ(ValidateModel(m, kValidateLoadDiagram).message,
+    EXPECT_EQ(test::MessageText(ValidateModel(m, kValidateLoadDiagram)),
               "荷重高さ(共通データ)が制限値を超えています。");
     BeamModel u = MakeBeam({6}, {S, R});
-    EXPECT_EQ(ValidateModel(u, kValidateCalculation).message,
+    EXPECT_EQ(test::MessageText(ValidateModel(u, kValidateCalculation)),
               "支持設定に誤りがあります。 (不安定)");
-    EXPECT_TRUE(ValidateModel(Valid(), kValidateCalculation).message.empty());
+    EXPECT_TRUE(ValidateModel(Valid(), kValidateCalculation).lines.empty());
 }
 
 TEST(ValidationMessage, CommonLoadOverLimitTurnsItsFieldRed) {
@@ -384,21 +385,44 @@ TEST(ValidationMessage, CommonLoadOverLimitTurnsItsFieldRed) {
     for (ValidationMode mode : {kValidateCalculation, kValidateLoadDiagram, kValidateBeamSize}) {
         const ValidationResult r = ValidateModel(m, mode);
         EXPECT_EQ(r.code, kCommonLoadOverLimit);
-        EXPECT_TRUE(r.commonLoadRed);
-        EXPECT_EQ(r.message, "荷重値(共通データ)が制限値を超えています。");
+        EXPECT_EQ(r.field, ValidationField::CommonLoad);
+        EXPECT_EQ(test::MessageText(r), "荷重値(共通データ)が制限値を超えています。");
     }
-    EXPECT_FALSE(ValidateModel(m, kValidateCommon).commonLoadRed);
+    EXPECT_EQ(ValidateModel(m, kValidateCommon).field, ValidationField::None);
     m.Header.InputUnit = 1;
-    EXPECT_FALSE(ValidateModel(m, kValidateCalculation).commonLoadRed);
+    EXPECT_EQ(ValidateModel(m, kValidateCalculation).field, ValidationField::None);
 }
 
 TEST(ValidationMessage, EveryCodeHasItsText) {
-    for (int code : {1,   2,   3,   4,   5,   6,   7,   101, 102, 103, 105,
-                     106, 111, 112, 113, 202, 203, 205, 206, 211, 221}) {
+    for (int code : {1,   2,   3,   4,   5,   6,   7,   8,   9,   101, 102, 103,
+                     105, 106, 111, 112, 113, 202, 203, 205, 206, 211, 221}) {
         EXPECT_FALSE(ValidationText(ValidationCode(code)).empty()) << code;
     }
-    EXPECT_TRUE(ValidationText(ValidationCode(8)).empty());
+    EXPECT_TRUE(ValidationText(ValidationCode(10)).empty());
     EXPECT_EQ(ValidationText(kNoResult), "計算結果が求まりません。入力データを確認してください。");
+}
+
+// A unit field that is neither t (0) nor kN (1) is refused, naming the field;
+// the factor between the systems cannot be guessed.
+TEST(CheckUnits, RefusesAUnitFieldOutsideTAndKN) {
+    for (bool input : {true, false}) {
+        for (int v : {0, 1, 2, -1, 99}) {
+            BeamModel m = Valid();
+            (input ? m.Header.InputUnit : m.Header.OutputUnit) = v;
+            const CalculatedBeam beam = CalculateBeam(m);
+            const std::string field = input ? "InputUnit" : "OutputUnit";
+            SCOPED_TRACE(field + " " + std::to_string(v));
+            if (v == 0 || v == 1) {
+                EXPECT_TRUE(beam.Passed());
+                continue;
+            }
+            EXPECT_EQ(beam.Refusal().code, input ? kUnknownInputUnit : kUnknownOutputUnit);
+            EXPECT_EQ(beam.Refusal().field,
+                      input ? ValidationField::InputUnit : ValidationField::OutputUnit);
+            EXPECT_NE(test::MessageText(beam.Refusal()).find(field + " = " + std::to_string(v)),
+                      std::string::npos);
+        }
+    }
 }
 
 }  // namespace

@@ -130,7 +130,7 @@ TEST(InputPagesTest, CommonLoadLineByMagnitudeSwitchAndUnits) {
         m.Header.CommonLoadOff = c.off;
         m.Header.InputUnit = c.in;
         m.Header.OutputUnit = c.out;
-        EXPECT_EQ(CommonLoadText(m, UnitFactor(c.in, c.out)), QString::fromUtf8(c.expected)) << c.w;
+        EXPECT_EQ(CommonLoadText(m, CalculateBeam(m)), QString::fromUtf8(c.expected)) << c.w;
     }
 }
 

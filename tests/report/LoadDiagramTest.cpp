@@ -34,7 +34,7 @@ class LoadDiagramTest : public ::testing::Test {
     const PageRecord& Draw(const BeamModel& model, float entry = kEntry) {
         doc.BeginDoc();
         state.cursor = entry;
-        DrawLoadDiagram(doc, model, state);
+        DrawLoadDiagram(doc, model, DecodeLoads(model), state);
         return doc.Page(1);
     }
     // Operations of a kind with a pen width matching pred.

@@ -9,7 +9,7 @@
 #include <cmath>
 #include <vector>
 
-#include "calc/Calculation.h"
+#include "calc/CalculatedBeam.h"
 #include "model/Model.h"
 #include "report/PageDocument.h"
 #include "report/ReportRun.h"
@@ -121,16 +121,16 @@ constexpr int kDrift = 5;
 // The report of a model after its calculation (which must pass).
 struct ReportOf {
     explicit ReportOf(BeamModel model, bool pageBreakFlag = false) : m(std::move(model)) {
-        const ValidationResult v = CalculateModel(m, results);
-        passed = v.Passed();
+        beam = CalculateBeam(m);
+        passed = beam.Passed();
         ReportOptions options;
         options.documentPath = QStringLiteral("/data/beam.KMX");
         options.version = QStringLiteral("3.0.6.0");
         options.pageBreakFlag = pageBreakFlag;
-        ReportRun(doc, m, results, options);
+        ReportRun(doc, m, beam, options);
     }
     BeamModel m;
-    CalcResults results;
+    CalculatedBeam beam;
     bool passed = false;
     TplPrev doc;
 };

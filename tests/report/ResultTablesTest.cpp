@@ -155,7 +155,7 @@ struct SyntheticReport {
     void Run() {
         ReportOptions o;
         o.version = QStringLiteral("3.0.6.0");
-        ReportRun(doc, m, results, o);
+        ReportRun(doc, m, BeamFromResults(m, results), o);
     }
     BeamModel m;
     CalcResults results;
@@ -265,6 +265,17 @@ TEST(ResultTablesTest, OneLoadedSpanPrintsTheClosedFormResults) {
         EXPECT_EQ(reactions[0]->text, text(3.0 * f));
         EXPECT_EQ(reactions[1]->text, text(3.0 * f));
     }
+}
+
+// A support code outside the table is calculated as a free end and printed
+// as one.
+TEST(ResultTables, UnknownSupportCodePrintsAsFree) {
+    BeamModel m = MakeBeam({2.0, 6.0}, {99, S, F});
+    SetLoad(m, 1, 1, kLoadConcentrated, 1.0, 0.0);
+    ReportOf r(m);
+    ASSERT_TRUE(r.passed);
+    EXPECT_EQ(FindTexts(r.doc, QStringLiteral("自 由")).size(), 1u);
+    EXPECT_EQ(r.beam.Node(1).Reaction, 0.0);
 }
 
 }  // namespace

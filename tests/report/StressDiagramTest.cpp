@@ -81,16 +81,16 @@ struct Drawn {
     TplPrev doc;
     StressDiagramPlacement at;
     BeamModel model;
-    CalcResults results;
+    CalculatedBeam beam;
 };
 
 std::unique_ptr<Drawn> Draw(const BeamModel& model) {
     auto d = std::make_unique<Drawn>();
     d->model = model;
-    EXPECT_TRUE(CalculateModel(d->model, d->results).Passed());
-    const BeamDiagram diagram = BuildBeamDiagram(d->model, d->results);
+    d->beam = CalculateBeam(d->model);
+    EXPECT_TRUE(d->beam.Passed());
     d->doc.BeginDoc();
-    d->at = DrawStressDiagrams(d->doc, d->model, diagram, 1, UsedSpanCount(d->model),
+    d->at = DrawStressDiagrams(d->doc, d->beam, 1, UsedSpanCount(d->model),
                                ReportDiagramFrame(ReportGeometry(), 3.0f));
     d->doc.EndDoc();
     return d;
@@ -167,16 +167,15 @@ bool SameOp(const DrawOp& a, const DrawOp& b) {
 
 // The result tables and the input pages drawn alone, as the report was
 // before the section existed.
-void ReportWithoutSection(TplPrev& doc, const BeamModel& m, const CalcResults& r, bool flag) {
+void ReportWithoutSection(TplPrev& doc, const BeamModel& m, const CalculatedBeam& b, bool flag) {
     doc.Title = ApplicationTitle();
     doc.BeginDoc();
     ReportState state;
     state.header = PageHeaderInfo{ApplicationTitle(), QStringLiteral("/data/beam.KMX"),
                                   QStringLiteral("3.0.6.0")};
-    state.UnitFactor = UnitFactor(m.Header.InputUnit, m.Header.OutputUnit);
     state.cursor = state.geometry.topMargin;
-    DrawResultsSection(doc, m, r, state);
-    DrawInputSection(doc, m, flag, state);
+    DrawResultsSection(doc, m, b, state);
+    DrawInputSection(doc, m, b, flag, state);
     doc.EndDoc();
 }
 
@@ -193,7 +192,7 @@ TEST(DiagramSection, OffGivesTheReportWithoutIt) {
         ReportOf off(model, flag);
         ASSERT_TRUE(off.passed);
         TplPrev plain;
-        ReportWithoutSection(plain, off.m, off.results, flag);
+        ReportWithoutSection(plain, off.m, off.beam, flag);
         ASSERT_EQ(off.doc.PageCount(), plain.PageCount());
         for (int p = 1; p <= plain.PageCount(); ++p) {
             const auto& a = off.doc.Page(p).ops;
@@ -210,15 +209,15 @@ TEST(DiagramSection, OnFollowsTheResultTablesWithinThePageRules) {
     for (auto& [model, flag] : ReportModels()) {
         ReportOf off(model, flag);
         BeamModel m = model;
-        CalcResults results;
-        ASSERT_TRUE(CalculateModel(m, results).Passed());
+        const CalculatedBeam beam = CalculateBeam(m);
+        ASSERT_TRUE(beam.Passed());
         TplPrev on;
         ReportOptions options;
         options.documentPath = QStringLiteral("/data/beam.KMX");
         options.version = QStringLiteral("3.0.6.0");
         options.pageBreakFlag = flag;
         options.stressDiagrams = true;
-        ReportRun(on, m, results, options);
+        ReportRun(on, m, beam, options);
         ExpectContentBetweenRules(on);
 
         const auto heading = FindTexts(on, QStringLiteral("●応力図"));

@@ -5,9 +5,17 @@
 #include <initializer_list>
 #include <vector>
 
+#include "calc/Validation.h"
 #include "model/Model.h"
 
 namespace kmr::test {
+
+// The lines of a refusal as the window's error box joins them.
+inline std::string MessageText(const ValidationResult& r) {
+    std::string text;
+    for (std::size_t i = 0; i < r.lines.size(); ++i) text += (i ? "\r\n" : "") + r.lines[i];
+    return text;
+}
 
 constexpr int F = kSupportFixed;
 constexpr int S = kSupportSimple;
@@ -99,6 +107,20 @@ inline BeamModel OverflowingBeam() {
     m.Members[2].E = 1e6;
     m.Members[2].Io = 99999997952.0;
     SetNodeLoad(m, 3, 1, kNodeMoment, 1000.0);
+    return m;
+}
+
+// Ten spans of every support kind with every member-load and node-load slot
+// in use (the benchmarks' beam).
+inline BeamModel TenSpansEverySlot() {
+    BeamModel m = MixedLoadBeam({4.5, 5.0, 5.5, 6.0, 4.0, 4.5, 5.0, 5.5, 6.0, 4.0},
+                                {F, S, K, S, S, S, H, S, K, S, F});
+    m.Header.OutputUnit = 1;
+    for (int s = 1; s <= 11; ++s) {
+        for (int j = 0; j < kLoadSlots; ++j) {
+            SetNodeLoad(m, s, j + 1, j % 2 ? kNodeMoment : kNodeForce, 0.5 + 0.25 * j);
+        }
+    }
     return m;
 }
 

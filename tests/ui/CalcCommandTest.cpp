@@ -41,7 +41,7 @@ TEST_F(CalcCommandTest, ReportOfASimpleSpanMatchesStatics) {
     ASSERT_EQ(dialogs.modalDialogs.size(), 1u);
     EXPECT_EQ(dialogs.modalDialogs[0], QStringLiteral("Paper"));
     EXPECT_GE(pages, 1);
-    const kmr::CalcResults& r = Window().Results();
+    const kmr::CalcResults& r = Window().Beam().Results();
     // wL²/8 = 4.5 t·m at mid-span, wL/2 = 3 t at each end.
     EXPECT_NEAR(r.MemberResults[1].MCenter, 4.5, 1e-3);
     EXPECT_NEAR(r.MemberResults[1].MLeft, 0.0, 1e-3);

@@ -9,6 +9,7 @@
 
 #include <sys/stat.h>
 
+#include "AppPaths.h"
 #include "AppSettings.h"
 #include "DefaultsFile.h"
 #include "RecentFiles.h"
@@ -237,7 +238,8 @@ TEST(StoresOnSpecialFiles, PipesAreNotRead) {
     QTemporaryDir dir;
     const QString defaults = dir.filePath(QStringLiteral("PLOVKmr.def"));
     const QString recent = dir.filePath(QStringLiteral("_RecentFile.dat"));
-    for (const QString& p : {defaults, recent}) {
+    const QString settings = dir.filePath(QStringLiteral("PLOV-Kmr.ini"));
+    for (const QString& p : {defaults, recent, settings}) {
         ASSERT_EQ(mkfifo(QFile::encodeName(p).constData(), 0600), 0);
     }
     DefaultsBlock block;
@@ -245,6 +247,12 @@ TEST(StoresOnSpecialFiles, PipesAreNotRead) {
     RecentFiles list;
     list.Read(recent);
     EXPECT_EQ(list.FilledCount(), 0);
+    const QByteArray home = qgetenv("PLOVKMR_HOME");
+    qputenv("PLOVKMR_HOME", QFile::encodeName(dir.path()));
+    QString problem;
+    EXPECT_TRUE(ReadDiagramDefault(*OpenSettings(&problem)));  // the default
+    EXPECT_TRUE(problem.contains(settings)) << problem.toStdString();
+    qputenv("PLOVKMR_HOME", home);
 }
 
 }  // namespace

@@ -10,7 +10,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableWidget>
-#include <QTimer>
 
 #include "UserDialogs.h"
 #include "WindowState.h"
@@ -22,7 +21,6 @@
 namespace kmr::ui {
 namespace {
 
-constexpr int kIntervalMs = 100;  // the live update at most this often, as the results page
 constexpr int kRowHeight = 22;
 
 enum CheckColumn : int {
@@ -114,9 +112,6 @@ CheckPage::CheckPage(WindowState& state, UserDialogs& dialogs, LiveModelSource s
     BuildTop();
     BuildTable();
     BuildPlates();
-    tick_ = new QTimer(this);
-    tick_->setInterval(kIntervalMs);
-    connect(tick_, &QTimer::timeout, this, [this] { UpdateNow(); });
 }
 
 CheckPage::~CheckPage() = default;
@@ -239,27 +234,10 @@ void CheckPage::MakeRow(int member) {
 void CheckPage::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     UpdateNow();
-    tick_->start();
 }
 
-void CheckPage::hideEvent(QHideEvent* event) {
-    tick_->stop();
-    QWidget::hideEvent(event);
-}
-
-void CheckPage::UpdateNow() {
-    QString reason;
-    const std::optional<kmr::BeamModel> live = source_(&reason);
-    std::vector<std::uint8_t> image;
-    if (live) {
-        image = kmr::EncodeVersion3(*live);
-        image.insert(image.end(), live->Design.Raw.begin(), live->Design.Raw.end());
-    }
-    if (hasShown_ && image == shownImage_ && reason == shownReason_) return;
-    hasShown_ = true;
-    shownImage_ = image;
-    shownReason_ = reason;
-    Recalculate();
+void CheckPage::Follow(QWidget* root) {
+    FollowChanges(root, this, [this] { update_.Request(); });
 }
 
 void CheckPage::Recalculate() {
@@ -272,14 +250,17 @@ void CheckPage::Recalculate() {
         return;
     }
     model_ = *live;
-    kmr::CalcResults results;
-    const kmr::ValidationResult v = kmr::CalculateModel(model_, results);
-    if (!v.Passed()) {
-        ShowResults(
-            QString::fromStdString(v.message).replace(QStringLiteral("\r\n"), QStringLiteral(" ")));
+    const kmr::CalculatedBeam beam = kmr::CalculateBeam(model_);
+    if (!beam.Passed()) {
+        QStringList lines;
+        for (const std::string& line : beam.Refusal().lines) {
+            if (!line.empty()) lines << QString::fromStdString(line).trimmed();
+        }
+        ShowResults(lines.join(QLatin1Char(' ')));
         return;
     }
-    check_ = kmr::CheckBeamDesign(model_, kmr::BuildBeamDiagram(model_, results));
+    outputUnit_ = beam.OutputUnit();
+    check_ = kmr::CheckBeamDesign(model_, beam);
     ShowResults(QString::fromStdString(check_.Problem));
 }
 
@@ -517,7 +498,7 @@ QString CheckPage::MessageText() const {
 
 QString CheckPage::CheckText() const {
     if (!check_.Done) return QString();
-    const auto rows = kmr::CheckTableRows(model_, check_);
+    const auto rows = kmr::CheckTableRows(model_, outputUnit_, check_);
     QString text;
     for (std::size_t c = 0; c < rows.front().size(); ++c) {
         QStringList cells;

@@ -17,6 +17,7 @@
 
 #include "calc/DesignCheck.h"
 #include "check/DesignRows.h"
+#include "results/FollowChanges.h"
 #include "results/ResultsPage.h"
 
 class QComboBox;
@@ -24,7 +25,6 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QTableWidget;
-class QTimer;
 
 namespace kmr::ui {
 
@@ -38,10 +38,15 @@ class CheckPage : public QWidget {
               std::function<void()> ioShown, QWidget* parent = nullptr);
     ~CheckPage() override;
 
-    // The pending update, now: when the live model (its design data
-    // included) differs from the one shown, Recalculate. While the page is
-    // visible a timer calls it at most every 100 ms.
-    void UpdateNow();
+    // The update, now (Recalculate).
+    void UpdateNow() { Recalculate(); }
+    // The page follows every field text, combo box and check or radio
+    // button under root, as the results page does: a change asks for an
+    // update at the end of the event-loop turn, run while the page is
+    // visible (and when it is shown).
+    void Follow(QWidget* root);
+    // The document's model changed without a control's signal.
+    void ModelChanged() { update_.Request(); }
     // The page's update: the rows follow the document's span count and
     // design data, and the check is calculated from the live model.
     void Recalculate();
@@ -74,7 +79,6 @@ class CheckPage : public QWidget {
 
   protected:
     void showEvent(QShowEvent* event) override;
-    void hideEvent(QHideEvent* event) override;
 
   private:
     struct RowWidgets {
@@ -104,7 +108,9 @@ class CheckPage : public QWidget {
     UserDialogs& dialogs_;
     LiveModelSource source_;
     std::function<void()> ioShown_;
-    QTimer* tick_ = nullptr;
+    CoalescedUpdate update_{this, [this] {
+                                if (isVisible()) UpdateNow();
+                            }};
     QComboBox* method_ = nullptr;
     QPushButton* copy_ = nullptr;
     QPushButton* setIoAll_ = nullptr;
@@ -117,15 +123,12 @@ class CheckPage : public QWidget {
     QComboBox* fabrication_ = nullptr;
     int plateMember_ = 1;
 
-    // The design data the rows show (the document's), the live model's
-    // image shown, and its check.
+    // The design data the rows show (the document's) and its check.
     kmr::DesignData shown_;
-    std::vector<std::uint8_t> shownImage_;
-    QString shownReason_;
-    bool hasShown_ = false;
     bool filling_ = false;     // rows being shown: their signals are not edits
     bool committing_ = false;  // a row being read and stored
     kmr::BeamModel model_;
+    kmr::ForceUnit outputUnit_ = kmr::kUnitTon;
     kmr::BeamCheck check_;
 };
 

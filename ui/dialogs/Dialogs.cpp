@@ -1,5 +1,8 @@
 #include "Dialogs.h"
 
+#include <QVariant>
+#include <QWidget>
+
 #include "DefaultsFile.h"
 #include "LdLxLyForm.h"
 #include "UserDialogs.h"
@@ -9,12 +12,23 @@
 #include "YoungList.h"
 
 namespace kmr::ui {
+namespace {
+
+// The selection dialog keeps the row chosen last for the window it opens
+// over, as one dialog made with the window would.
+constexpr char kYoungRowProperty[] = "YngSelRow";
+
+}  // namespace
 
 std::optional<QString> PickYoungModulusText(QWidget* parent, UserDialogs& dialogs,
                                             const DefaultsBlock& list, int inputUnit) {
     TYngSelF form(list, dialogs, parent);
     CentreOnWindow(form, parent);
-    if (dialogs.RunModal(form) != QDialog::Accepted) return std::nullopt;
+    const int lastRow = parent ? parent->property(kYoungRowProperty).toInt() : 0;
+    if (lastRow >= 1) form.HighlightRow(lastRow);
+    const int result = dialogs.RunModal(form);
+    if (parent) parent->setProperty(kYoungRowProperty, form.SelectedRow());
+    if (result != QDialog::Accepted) return std::nullopt;
     return YoungForInputUnit(form.SelectedE(), inputUnit);
 }
 

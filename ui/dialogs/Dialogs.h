@@ -10,14 +10,20 @@
 
 class QWidget;
 
+namespace kmr {
+class DefaultsBlock;
+}  // namespace kmr
+
 namespace kmr::ui {
 
-class DefaultsBlock;
+using kmr::DefaultsBlock;
 class UserDialogs;
 
 // Shows TYngSelF over the list. On "選 択" returns the E of the chosen row
 // converted into the input unit (0 = t/cm2, 1 = kN/cm2) and formatted "0.0",
-// ready for the Young's modulus field; nullopt when cancelled.
+// ready for the Young's modulus field; nullopt when cancelled. The dialog
+// opens on the row chosen at its last opening over the same parent (row 1 the
+// first time).
 std::optional<QString> PickYoungModulusText(QWidget* parent, UserDialogs& dialogs,
                                             const DefaultsBlock& list, int inputUnit);
 

@@ -1,9 +1,11 @@
 #include "SlabLoad.h"
+#include "model/Model.h"
 
 namespace kmr::ui {
 
 std::variant<SlabLoadFields, SlabRefusal> ComputeSlabLoad(int loadType, double span, double v) {
-    if (v < 1e-6) return SlabRefusal{QStringLiteral("Lx, Ly が入力されていません。")};
+    if (static_cast<float>(v) < kmr::kEpsilon)
+        return SlabRefusal{QStringLiteral("Lx, Ly が入力されていません。")};
     if (loadType == kTrapezoidLoad) {
         if (v > span) {
             return SlabRefusal{

@@ -4,9 +4,13 @@
 
 #include <QDialog>
 
+namespace kmr {
+class DefaultsBlock;
+}  // namespace kmr
+
 namespace kmr::ui {
 
-class DefaultsBlock;
+using kmr::DefaultsBlock;
 class UserDialogs;
 class YoungGrid;
 

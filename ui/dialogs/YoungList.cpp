@@ -8,6 +8,7 @@
 #include <cmath>
 
 #include "DefaultsFile.h"
+#include "calc/Units.h"
 
 namespace kmr::ui {
 namespace {
@@ -121,9 +122,7 @@ std::optional<int> RegisterYoungRows(DefaultsBlock& list, const YoungGridTexts& 
 }
 
 QString YoungForInputUnit(double eNmm2, int inputUnit) {
-    float v = static_cast<float>(eNmm2 / 10.0);
-    if (inputUnit == 0) v = static_cast<float>(double(v) * 0.10197162);
-    return QString::number(double(v), 'f', 1);
+    return QString::number(kmr::YoungModulusForInputUnit(eNmm2, inputUnit), 'f', 1);
 }
 
 const std::array<YoungSeed, 18>& StartingYoungList() {

@@ -9,9 +9,13 @@
 #include <optional>
 #include <string>
 
+namespace kmr {
+class DefaultsBlock;
+}  // namespace kmr
+
 namespace kmr::ui {
 
-class DefaultsBlock;
+using kmr::DefaultsBlock;
 
 constexpr int kYoungRows = 20;
 constexpr int kYoungNameMaxChars = 30;
@@ -53,9 +57,8 @@ YoungGridTexts YoungGridOf(const DefaultsBlock& list);
 // row (name cut to fit; an empty E keeps the stored value) and returns nullopt.
 std::optional<int> RegisterYoungRows(DefaultsBlock& list, const YoungGridTexts& grid);
 
-// E (N/mm2) for the Young's modulus field of the input unit (0 = t, 1 = kN):
-// E/10 kN/cm2, for t further × 0.10197162 t/cm2, in single precision,
-// formatted "0.0".
+// E (N/mm2) for the Young's modulus field of the input unit (0 = t, 1 = kN),
+// converted by the calc layer (YoungModulusForInputUnit), formatted "0.0".
 QString YoungForInputUnit(double eNmm2, int inputUnit);
 
 // The starting list of a new installation (names and E in N/mm2).

@@ -28,9 +28,9 @@ bool AskYes(PageContext& context, const QString& question) {
                                      Button::Yes | Button::Cancel) == Button::Yes;
 }
 
-// Below 1e-6 the buttons only say that no value was entered.
+// Below kEpsilon the buttons only say that no value was entered.
 bool HasValue(PageContext& context, double v) {
-    if (v >= 1e-6) return true;
+    if (static_cast<float>(v) >= kmr::kEpsilon) return true;
     context.Dialogs().Message(MsgKind::Confirmation, msg::NoValueEntered(), int(Button::OK));
     return false;
 }

@@ -12,6 +12,7 @@
 #include "AppPaths.h"
 #include "UserDialogs.h"
 #include "WindowState.h"
+#include "calc/ActingLoads.h"
 #include "calc/Validation.h"
 #include "dialogs/Dialogs.h"
 #include "edit/EditRules.h"
@@ -345,7 +346,7 @@ void CommonPage::ShowFlags() {
     WindowState& s = context_.State();
     {
         const QSignalBlocker block(notUsed_);
-        notUsed_->setChecked(s.Model.Header.CommonLoadOff == 1);
+        notUsed_->setChecked(!kmr::CommonLoadActs(s.Model.Header));
     }
     labelIo2_->setText(FixedText(s.Model.Header.CommonIoBD, 1));
     s.PageBreakFlag = s.Defaults.PageBreakDefault();

@@ -92,10 +92,14 @@ std::array<kmr::NodeLoad, kmr::kLoadSlots> EditorCore::ReadNodeLoads() const {
 }
 
 void EditorCore::GatherCurrentLoads() {
+    GatherCurrentLoadsInto(state_.Model);
+}
+
+void EditorCore::GatherCurrentLoadsInto(kmr::BeamModel& model) const {
     const auto memberLoads = ReadMemberLoads();
     const auto nodeLoads = ReadNodeLoads();
-    state_.Model.Members[Index(state_.CurrentMember)].Loads = memberLoads;
-    state_.Model.Supports[Index(state_.CurrentSupport)].NodeLoads = nodeLoads;
+    model.Members[Index(state_.CurrentMember)].Loads = memberLoads;
+    model.Supports[Index(state_.CurrentSupport)].NodeLoads = nodeLoads;
 }
 
 void EditorCore::GatherMemberLoads() {

@@ -38,6 +38,7 @@ class EditorCore final : public Editor, private EditSequences {
     void ShowDocument() override;
     void GatherAll() override;
     void GatherCurrentLoads() override;
+    void GatherCurrentLoadsInto(kmr::BeamModel& model) const override;
     void ShowSpansAndSupports() override;
     void ShowAllMemberProperties() override;
     void DrawLoadDiagram() override;

@@ -9,6 +9,7 @@
 #include "InputError.h"
 #include "calc/Units.h"
 #include "dialogs/YoungList.h"
+#include "model/Model.h"
 
 namespace kmr::ui {
 namespace {
@@ -81,7 +82,7 @@ QString GeneralText(double v, int digits) {
 }
 
 QString ValueText(double v, int length) {
-    if (std::fabs(static_cast<float>(v)) < 1e-6f) return QStringLiteral("0");
+    if (std::fabs(static_cast<float>(v)) < kmr::kEpsilon) return QStringLiteral("0");
     for (int digits = kMaxDigits; digits >= 1; --digits) {
         QString general = Text(v, digits, false);
         if (general.size() <= length) return general;

@@ -15,7 +15,7 @@ namespace kmr::ui {
 // "2E-5". Trailing zeros of the fraction are dropped.
 QString GeneralText(double v, int digits);
 
-// The text a field of `length` characters shows for v: "0" below 1e-6 in
+// The text a field of `length` characters shows for v: "0" below kEpsilon in
 // magnitude (compared in single precision); otherwise the general form with
 // up to 15 significant digits, rounded to fewer digits (in the general form,
 // without the leading zero of "0.25", else in the exponent form) until it

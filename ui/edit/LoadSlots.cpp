@@ -6,6 +6,7 @@
 #include "dialogs/YoungList.h"
 #include "edit/EditRules.h"
 #include "edit/FieldText.h"
+#include "model/Model.h"
 
 namespace kmr::ui {
 namespace {
@@ -111,7 +112,7 @@ void StoreValue(kmr::Extended& target, double v) {
 
 FullSpanAction FullSpanActionFor(int type, double spanLength) {
     if (!MemberFieldsInUse(type).fullSpan) return FullSpanAction::Nothing;
-    if (spanLength < 1e-6) return FullSpanAction::NoSpanLength;
+    if (static_cast<float>(spanLength) < kmr::kEpsilon) return FullSpanAction::NoSpanLength;
     if (type == kmr::kLoadTrapezoid || type == kmr::kLoadTriangle) {
         return FullSpanAction::SlabDialog;
     }

@@ -111,7 +111,7 @@ void MemberPropsPage::ComputeIoFromBeamSize(int n) {
     const Fields& f = members_[static_cast<std::size_t>(n)];
     context_.Run([&] {
         if (!context_.Validate(kmr::kValidateBeamSize)) return;
-        if (f.io->Value() > 1e-6 &&
+        if (static_cast<float>(f.io->Value()) > kmr::kEpsilon &&
             context_.Dialogs().Message(MsgKind::Confirmation, msg::ReplaceIoQuestion(),
                                        Button::Yes | Button::Cancel) != Button::Yes) {
             return;

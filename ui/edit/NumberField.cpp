@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "edit/FieldText.h"
+#include "model/Model.h"
 
 namespace kmr::ui {
 namespace {
@@ -54,8 +55,9 @@ void NumberField::Write(double v) {
 }
 
 void NumberField::ShowValue(double v) {
-    shownText_ = whole_ && std::fabs(static_cast<float>(v)) >= 1e-6f ? GeneralText(v, 15)
-                                                                     : ValueText(v, length_);
+    shownText_ = whole_ && std::fabs(static_cast<float>(v)) >= kmr::kEpsilon
+                     ? GeneralText(v, 15)
+                     : ValueText(v, length_);
     shownValue_ = v;
     {
         const QSignalBlocker block(this);

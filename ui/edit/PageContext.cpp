@@ -2,6 +2,7 @@
 
 #include <QLabel>
 
+#include "Messages.h"
 #include "UserDialogs.h"
 #include "WindowState.h"
 #include "edit/EditRules.h"
@@ -40,9 +41,9 @@ void PageContext::ShowError(const QString& text) const {
 
 bool PageContext::Validate(kmr::ValidationMode mode) const {
     const kmr::ValidationResult r = kmr::ValidateModel(state_.Model, mode);
-    if (r.commonLoadRed) sequences_.MarkCommonLoadOverLimit();
+    if (r.field == kmr::ValidationField::CommonLoad) sequences_.MarkCommonLoadOverLimit();
     if (r.Passed()) return true;
-    ShowError(QString::fromStdString(r.message));
+    ShowError(msg::RefusalMessage(r));
     return false;
 }
 

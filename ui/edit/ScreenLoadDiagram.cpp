@@ -3,12 +3,17 @@
 #include <cmath>
 
 #include "WindowState.h"
+#include "calc/ActingLoads.h"
 #include "model/Model.h"
 
 namespace kmr::ui {
 namespace {
 
-constexpr double kEps = 1e-6;
+// A length or a magnitude as a single real, compared with kEpsilon as the
+// model counts zero.
+float Single(double v) {
+    return static_cast<float>(v);
+}
 constexpr double kPi = 3.14159265358979323846;
 const QColor kBlack(0, 0, 0);
 const QColor kWhite(255, 255, 255);
@@ -56,12 +61,13 @@ struct Frame {
     }
 };
 
-bool SkipMemberLoad(const kmr::MemberLoad& load) {
+// A load that acts but has no extent to draw.
+bool NothingToDraw(const kmr::MemberLoad& load) {
     const int type = load.LoadType;
-    if (!kmr::IsMemberLoadCode(type)) return true;
-    if (type == kmr::kLoadConcentrated) return std::fabs(load.Value.Value()) < kEps;
-    if (type == kmr::kLoadTrapezoid) return 2 * load.Length1 + load.Length2 < kEps;
-    return load.Length1 < kEps;
+    if (type == kmr::kLoadConcentrated)
+        return Single(std::fabs(load.Value.Value())) < kmr::kEpsilon;
+    if (type == kmr::kLoadTrapezoid) return Single(2 * load.Length1 + load.Length2) < kmr::kEpsilon;
+    return Single(load.Length1) < kmr::kEpsilon;
 }
 
 void DrawDistributed(ScreenSink& k, const Frame& f, int type, double a, double l1, double l2,
@@ -145,7 +151,7 @@ kmr::DrawGeometry ScreenGeometry(int imageWidth) {
 }
 
 double ScreenLoadHeight(double magnitude) {
-    if (magnitude <= kEps) return 0;
+    if (Single(magnitude) <= kmr::kEpsilon) return 0;
     const double h = magnitude * 0.12;
     if (h < 0.2) return 0.2;
     return h > 0.71 ? 0.71 : h;
@@ -182,14 +188,16 @@ void DrawMemberLoads(ScreenSink& sink, const DiagramInput& in, int m, bool erase
     const Frame f(in);
     const kmr::MemberRecord& member = in.model->Members[static_cast<std::size_t>(m)];
     const double span = member.SpanLength;
-    if (span < kEps) return;
+    if (Single(span) < kmr::kEpsilon) return;
     const double k = f.sw / span;
     const QColor c = erase                                                         ? kWhite
                      : (in.activePage == kMemberLoadPage && m == in.currentMember) ? kRed
                                                                                    : kBlack;
     const double xL = f.SupportX(m);
-    for (const kmr::MemberLoad& load : member.Loads) {
-        if (SkipMemberLoad(load)) continue;
+    const kmr::ActingLoads loads = kmr::DecodeLoads(*in.model);
+    for (const kmr::ActingMemberLoad& acting : loads.members[m]) {
+        const kmr::MemberLoad& load = member.Loads[static_cast<std::size_t>(acting.slot)];
+        if (NothingToDraw(load)) continue;
         const double wp = load.Value;
         const bool point = load.LoadType == kmr::kLoadConcentrated;
         const double h =
@@ -197,7 +205,7 @@ void DrawMemberLoads(ScreenSink& sink, const DiagramInput& in, int m, bool erase
         if (h <= 0) continue;
         const double a = xL + load.Distance * k;
         if (point) {
-            f.Arrow(sink, a, h, 0.05 / f.s, wp > kEps, c);
+            f.Arrow(sink, a, h, 0.05 / f.s, Single(wp) > kmr::kEpsilon, c);
         } else {
             DrawDistributed(sink, f, load.LoadType, a, load.Length1 * k, load.Length2 * k, h, c);
         }
@@ -238,11 +246,13 @@ void DrawNodeLoads(ScreenSink& sink, const DiagramInput& in, int n, bool erase) 
     const QColor c = erase                                                        ? kWhite
                      : (in.activePage == kNodeLoadPage && n == in.currentSupport) ? kRed
                                                                                   : kGreen;
-    for (const kmr::NodeLoad& load : in.model->Supports[static_cast<std::size_t>(n)].NodeLoads) {
-        const double v = load.Value;
-        if (!kmr::IsNodeLoadCode(load.LoadType) || std::fabs(v) < kEps) continue;
-        if (load.LoadType == kmr::kNodeForce) {
-            f.Arrow(sink, x, ScreenLoadHeight(std::fabs(v * 1.5)), 0.06 / f.s, v > kEps, c);
+    const kmr::ActingLoads loads = kmr::DecodeLoads(*in.model);
+    for (const kmr::ActingNodeLoad& load : loads.nodes[n]) {
+        const double v = load.value;
+        if (Single(std::fabs(v)) < kmr::kEpsilon) continue;  // too small to draw
+        if (load.type == kmr::kNodeForce) {
+            f.Arrow(sink, x, ScreenLoadHeight(std::fabs(v * 1.5)), 0.06 / f.s,
+                    Single(v) > kmr::kEpsilon, c);
         } else {
             MomentSymbol(sink, f, x, v, c);
         }

@@ -26,11 +26,11 @@ kmr::DrawGeometry ScreenGeometry(int imageWidth);
 
 // Height of a load symbol (drawing units) for a magnitude: magnitude × 0.12,
 // raised to 0.2 when positive but smaller, limited to 0.71; 0 when the
-// magnitude is at most 1e-6.
+// magnitude is at most kEpsilon.
 double ScreenLoadHeight(double magnitude);
 
-// Members 1..span count with their loads, then supports 1..span count + 1
-// with their node loads.
+// Members 1..span count with the loads that act on them (DecodeLoads), then
+// supports 1..span count + 1 with theirs.
 void DrawLoadDiagramOps(ScreenSink& sink, const DiagramInput& in);
 
 void DrawMember(ScreenSink& sink, const DiagramInput& in, int m);

@@ -10,6 +10,8 @@
 #include <QSaveFile>
 #include <QStandardPaths>
 
+#include "report/UserStores.h"
+
 namespace kmr {
 namespace {
 
@@ -143,7 +145,7 @@ bool TplSetPrinter::SaveToFile(const QString& path) const {
 
 bool TplSetPrinter::LoadFromFile(const QString& path) {
     QFile file(path);
-    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly)) return false;
+    if (!UsableStoreFile(path) || !file.open(QIODevice::ReadOnly)) return false;
     QJsonParseError err{};
     const QJsonDocument doc = QJsonDocument::fromJson(file.readAll(), &err);
     if (err.error != QJsonParseError::NoError || !doc.isObject()) return false;

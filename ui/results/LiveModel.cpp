@@ -1,24 +1,20 @@
-// The model the results page calculates: the document's model with the load
-// slots on screen gathered into a copy, as the calculation command would
-// gather them.
+// The model the results page calculates: a copy of the document's model with
+// the load slots on screen gathered into it, as the calculation command would
+// gather them; the document's model is only read.
 #include "Editor.h"
 #include "InputError.h"
 #include "MainForm.h"
 
 namespace kmr::ui {
 
-std::optional<kmr::BeamModel> TMainF::LiveModel(QString* reason) {
-    // Gathering writes the document's model; it gets its own copy back, so
-    // that only the live copy sees the slots.
-    const kmr::BeamModel document = state_.Model;
-    std::optional<kmr::BeamModel> live;
+std::optional<kmr::BeamModel> TMainF::LiveModel(QString* reason) const {
+    kmr::BeamModel live = state_.Model;
     try {
-        editor_->GatherCurrentLoads();
-        live = state_.Model;
+        editor_->GatherCurrentLoadsInto(live);
     } catch (const InputError& e) {
         if (reason) *reason = QString::fromUtf8(e.what());
+        return std::nullopt;
     }
-    state_.Model = document;
     return live;
 }
 

@@ -12,25 +12,22 @@
 #include <QStackedWidget>
 #include <QSvgGenerator>
 #include <QTableWidget>
-#include <QTimer>
 #include <algorithm>
 
 #include "UserDialogs.h"
-#include "calc/Units.h"
 #include "calc/Validation.h"
-#include "model/FileImage.h"
 #include "report/DiagramSection.h"
 #include "report/DisplayList.h"
 #include "report/Primitives.h"
 #include "report/ReportFonts.h"
 #include "report/ReportWords.h"
 #include "report/StressDiagram.h"
+#include "results/FollowChanges.h"
 
 namespace kmr::ui {
 
 namespace {
 
-constexpr int kIntervalMs = 100;   // the live update at most this often
 constexpr double kPxPerCm = 45.0;  // on screen: the labels about 11 px high
 constexpr double kImagePxPerCm = 80.0;
 constexpr float kImageWidthCm = 24.0f;
@@ -103,9 +100,8 @@ class DiagramCanvas : public QWidget {
     ResultsPage& page_;
 };
 
-void RecordResultsDrawing(kmr::TplPrev& doc, const kmr::BeamModel& model,
-                          const kmr::BeamDiagram& diagram, float widthCm, float heightCm,
-                          bool signLine) {
+void RecordResultsDrawing(kmr::TplPrev& doc, const kmr::CalculatedBeam& beam, float widthCm,
+                          float heightCm, bool signLine) {
     FixedGeometry geometry(static_cast<int>(widthCm * 100), static_cast<int>(heightCm * 100));
     doc.plSetPrinter = &geometry;
     doc.BeginDoc();
@@ -116,8 +112,8 @@ void RecordResultsDrawing(kmr::TplPrev& doc, const kmr::BeamModel& model,
     f.top = 0.1f;
     const float fixed = f.top + 3 * (2 * f.labelRoom) + f.axisStrip + (signLine ? kSignRoom : 0);
     f.bandHeight = std::max(0.4f, (heightCm - fixed) / 3);
-    const int n = static_cast<int>(diagram.Members.size());
-    const kmr::StressDiagramPlacement p = kmr::DrawStressDiagrams(doc, model, diagram, 1, n, f);
+    const kmr::StressDiagramPlacement p =
+        kmr::DrawStressDiagrams(doc, beam, 1, beam.SpanCount(), f);
     if (signLine) {
         kmr::DrawText(doc, kmr::SignConventionText(), f.titleLeft, p.bottom + 0.1f,
                       kmr::TextAlign::Left, kmr::TextAlign::Top, 8, kmr::fkGothic);
@@ -192,9 +188,6 @@ ResultsPage::ResultsPage(LiveModelSource source, UserDialogs& dialogs, bool deta
     row->addLayout(side, 1);
     box->addLayout(row, 1);
 
-    tick_ = new QTimer(this);
-    tick_->setInterval(kIntervalMs);
-    connect(tick_, &QTimer::timeout, this, [this] { UpdateNow(); });
     ShowMessage(QString());
 }
 
@@ -203,38 +196,34 @@ ResultsPage::~ResultsPage() = default;
 void ResultsPage::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     UpdateNow();
-    tick_->start();
 }
 
-void ResultsPage::hideEvent(QHideEvent* event) {
-    tick_->stop();
-    QWidget::hideEvent(event);
+void ResultsPage::Follow(QWidget* root) {
+    followed_.push_back(root);
+    FollowChanges(root, this, [this] { RequestUpdate(); });
+}
+
+void ResultsPage::RequestUpdate() {
+    update_.Request();
 }
 
 void ResultsPage::UpdateNow() {
     QString reason;
     const std::optional<kmr::BeamModel> live = source_(&reason);
-    const std::vector<std::uint8_t> image =
-        live ? kmr::EncodeVersion3(*live) : std::vector<std::uint8_t>{};
-    if (hasShown_ && image == shownImage_ && reason == shownReason_) return;
-    hasShown_ = true;
-    shownImage_ = image;
-    shownReason_ = reason;
     if (!live) {
         ShowMessage(reason);
         return;
     }
     kmr::BeamModel model = *live;
-    kmr::CalcResults results;
-    const kmr::ValidationResult check = kmr::CalculateModel(model, results);
-    if (!check.Passed()) {
-        ShowMessage(QString::fromStdString(check.message)
-                        .replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    kmr::CalculatedBeam beam = kmr::CalculateBeam(model);
+    if (!beam.Passed()) {
+        QStringList lines;
+        for (const std::string& line : beam.Refusal().lines) lines << QString::fromStdString(line);
+        ShowMessage(lines.join(QLatin1Char('\n')));
         return;
     }
     model_ = model;
-    results_ = results;
-    diagram_ = kmr::BuildBeamDiagram(model_, results_);
+    beam_ = std::move(beam);
     ShowResults();
 }
 
@@ -267,7 +256,7 @@ void ResultsPage::ShowResults() {
 }
 
 void ResultsPage::FillTables() {
-    const auto rows = kmr::ExtremesRows(model_, diagram_);
+    const auto rows = kmr::ExtremesRows(model_, beam_);
     const int members = static_cast<int>(rows.size()) - 1;
     const int quantities = static_cast<int>(rows.front().size()) - 1;
     extremes_->clear();
@@ -282,20 +271,18 @@ void ResultsPage::FillTables() {
         for (int q = 0; q < quantities; ++q) SetCell(extremes_, q, m, r[std::size_t(q + 1)]);
     }
     const int supports = members + 1;
-    const double f = kmr::UnitFactor(model_.Header.InputUnit, model_.Header.OutputUnit);
     reactions_->clear();
     reactions_->setRowCount(1);
     reactions_->setColumnCount(supports);
     reactions_->setVerticalHeaderItem(
-        0, new QTableWidgetItem(QStringLiteral("反力 (") + kmr::OutputUnitWord(model_) +
+        0, new QTableWidgetItem(QStringLiteral("反力 (") + kmr::OutputUnitWord(beam_.OutputUnit()) +
                                 QLatin1Char(')')));
     for (int s = 1; s <= supports; ++s) {
         reactions_->setHorizontalHeaderItem(
             s - 1, new QTableWidgetItem(QStringLiteral("[ ") +
                                         kmr::NameText(model_.Supports[std::size_t(s)].Name) +
                                         QStringLiteral(" ]")));
-        SetCell(reactions_, 0, s - 1,
-                kmr::ByMagnitude(results_.NodeResults[std::size_t(s)].Reaction * f));
+        SetCell(reactions_, 0, s - 1, kmr::ByMagnitude(beam_.Node(s).Reaction));
     }
 }
 
@@ -304,26 +291,24 @@ void ResultsPage::Redraw() {
     drawing_ = std::make_unique<kmr::TplPrev>();
     const float w = static_cast<float>(canvas_->width() / kPxPerCm);
     const float h = static_cast<float>(canvas_->height() / kPxPerCm);
-    RecordResultsDrawing(*drawing_, model_, diagram_, w, h, false);
+    RecordResultsDrawing(*drawing_, beam_, w, h, false);
     canvas_->update();
 }
 
 QString ResultsPage::ResultsText() const {
     if (!valid_) return QString();
     QString text;
-    for (const auto& row : kmr::ExtremesRows(model_, diagram_)) {
+    for (const auto& row : kmr::ExtremesRows(model_, beam_)) {
         QStringList cells;
         for (const QString& c : row) cells << c.trimmed();
         text += cells.join(QLatin1Char('\t')) + QLatin1Char('\n');
     }
     text += QLatin1Char('\n');
-    const double f = kmr::UnitFactor(model_.Header.InputUnit, model_.Header.OutputUnit);
-    text +=
-        QStringLiteral("支 点 名\t反力 (") + kmr::OutputUnitWord(model_) + QStringLiteral(")\n");
-    for (int s = 1; s <= static_cast<int>(diagram_.Members.size()) + 1; ++s) {
+    text += QStringLiteral("支 点 名\t反力 (") + kmr::OutputUnitWord(beam_.OutputUnit()) +
+            QStringLiteral(")\n");
+    for (int s = 1; s <= beam_.SpanCount() + 1; ++s) {
         text += QStringLiteral("[ ") + kmr::NameText(model_.Supports[std::size_t(s)].Name) +
-                QStringLiteral(" ]\t") +
-                kmr::ByMagnitude(results_.NodeResults[std::size_t(s)].Reaction * f) +
+                QStringLiteral(" ]\t") + kmr::ByMagnitude(beam_.Node(s).Reaction) +
                 QLatin1Char('\n');
     }
     return text;
@@ -353,7 +338,7 @@ void ResultsPage::SaveImageClick() {
 bool ResultsPage::SaveImage(const QString& path) const {
     if (!valid_) return false;
     kmr::TplPrev doc;
-    RecordResultsDrawing(doc, model_, diagram_, kImageWidthCm, kImageHeightCm, true);
+    RecordResultsDrawing(doc, beam_, kImageWidthCm, kImageHeightCm, true);
     const kmr::PageRecord& rec = doc.Page(1);
     const QSizeF size(rec.size.width() * kImagePxPerCm / 100.0,
                       rec.size.height() * kImagePxPerCm / 100.0);
@@ -385,6 +370,7 @@ void ResultsPage::Detach() {
     other->setAttribute(Qt::WA_DeleteOnClose);
     other->setWindowTitle(QStringLiteral("計算結果 - ") + window()->windowTitle());
     other->resize(960, 600);
+    for (QWidget* root : followed_) other->Follow(root);
     other->show();
 }
 

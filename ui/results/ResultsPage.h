@@ -11,22 +11,20 @@
 
 #include <QString>
 #include <QWidget>
-#include <cstdint>
 #include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
 
-#include "calc/BeamDiagram.h"
-#include "calc/Calculation.h"
+#include "calc/CalculatedBeam.h"
 #include "model/Model.h"
 #include "report/PageDocument.h"
+#include "results/FollowChanges.h"
 
 class QLabel;
 class QPushButton;
 class QStackedWidget;
 class QTableWidget;
-class QTimer;
 
 namespace kmr::ui {
 
@@ -46,11 +44,16 @@ class ResultsPage : public QWidget {
                 QWidget* parent = nullptr);
     ~ResultsPage() override;
 
-    // The pending update, now: the model is taken from the source and, when
-    // it differs from the one shown, calculated and shown (or its refusal
-    // shown in place of the diagrams). While the page is visible a timer
-    // calls it at most every 100 ms.
+    // The update, now: the model is taken from the source, calculated and
+    // shown (or its refusal shown in place of the diagrams).
     void UpdateNow();
+
+    // The page follows every field text, combo box and check or radio
+    // button under root: a change asks for an update.
+    void Follow(QWidget* root);
+    // The document's model changed without a control's signal (new data, a
+    // file read).
+    void ModelChanged() { RequestUpdate(); }
 
     // What the page shows: the diagrams (true) or a message.
     bool ShowsDiagrams() const;
@@ -70,9 +73,12 @@ class ResultsPage : public QWidget {
 
   protected:
     void showEvent(QShowEvent* event) override;
-    void hideEvent(QHideEvent* event) override;
 
   private:
+    // Changes within one turn of the event loop give one update, at the end
+    // of that turn, and only while the page is visible (it updates when it
+    // is shown).
+    void RequestUpdate();
     void ShowMessage(const QString& text);
     void ShowResults();
     void FillTables();
@@ -82,7 +88,6 @@ class ResultsPage : public QWidget {
     LiveModelSource source_;
     UserDialogs& dialogs_;
     std::unique_ptr<kmr::TplPrev> drawing_;
-    QTimer* tick_ = nullptr;
     QStackedWidget* stack_ = nullptr;
     DiagramCanvas* canvas_ = nullptr;
     QLabel* message_ = nullptr;
@@ -91,22 +96,19 @@ class ResultsPage : public QWidget {
     QPushButton* copy_ = nullptr;
     QPushButton* save_ = nullptr;
 
-    // What is shown: the model's file image (to see a change), and its
-    // calculation.
-    std::vector<std::uint8_t> shownImage_;
-    QString shownReason_;
-    bool hasShown_ = false;
+    std::vector<QWidget*> followed_;  // roots passed to Follow, for Detach
+    CoalescedUpdate update_{this, [this] {
+                                if (isVisible()) UpdateNow();
+                            }};
     bool valid_ = false;
-    kmr::BeamModel model_;
-    kmr::CalcResults results_;
-    kmr::BeamDiagram diagram_;
+    kmr::BeamModel model_;  // the names of members and supports
+    kmr::CalculatedBeam beam_;
 };
 
 // Draws the diagrams of a calculated model into doc as one page of
 // widthCm x heightCm, the labels at the report's sizes; the sign conventions
 // below them when signLine is set.
-void RecordResultsDrawing(kmr::TplPrev& doc, const kmr::BeamModel& model,
-                          const kmr::BeamDiagram& diagram, float widthCm, float heightCm,
-                          bool signLine);
+void RecordResultsDrawing(kmr::TplPrev& doc, const kmr::CalculatedBeam& beam, float widthCm,
+                          float heightCm, bool signLine);
 
 }  // namespace kmr::ui

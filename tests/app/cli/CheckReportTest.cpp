@@ -54,7 +54,7 @@ bool SameOps(const TplPrev& a, const TplPrev& b) {
     return true;
 }
 
-void Report(TplPrev& doc, const BeamModel& m, const CalcResults& r, bool diagrams, bool check) {
+void Report(TplPrev& doc, const BeamModel& m, const CalculatedBeam& r, bool diagrams, bool check) {
     ReportOptions o;
     o.documentPath = QStringLiteral("/data/beam.KMX");
     o.version = QStringLiteral("3.0.6.0");
@@ -99,9 +99,9 @@ TEST(CheckReport, HoldsTheValuesOfCheckAndOffIsTheReportWithout) {
         ASSERT_TRUE(status == 0 || status == 3) << err.str();
         const nlohmann::json json = nlohmann::json::parse(out.str());
 
-        CalcResults results, plainResults;
-        ASSERT_TRUE(CalculateModel(m, results).Passed());
-        ASSERT_TRUE(CalculateModel(without, plainResults).Passed());
+        const CalculatedBeam results = CalculateBeam(m);
+        const CalculatedBeam plainResults = CalculateBeam(without);
+        ASSERT_TRUE(results.Passed() && plainResults.Passed());
         for (const bool diagrams : {false, true}) {
             TplPrev on, off, plain, plainOn;
             Report(on, m, results, diagrams, true);

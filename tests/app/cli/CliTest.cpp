@@ -158,5 +158,17 @@ TEST_F(Cli, ConvertToAFolderGoesOnPastFailures) {
     EXPECT_FALSE(std::filesystem::exists(Path("out/missing.KMX")));
 }
 
+TEST_F(Cli, CalcAndDiagramRefuseAUnitFieldOutsideTAndKN) {
+    BeamModel m;
+    InitProgramModel(m, "3.0.6");
+    m.Members[1].SpanLength = m.Members[2].SpanLength = 6.0;
+    m.Header.OutputUnit = 99;
+    WriteDataFile(Path("u.KMX"), m);
+    for (const char* verb : {"calc", "diagram"}) {
+        EXPECT_EQ(Run({verb, Path("u.KMX")}), kExitRefused) << verb;
+        EXPECT_TRUE(ErrHas("OutputUnit = 99")) << err_.str();
+    }
+}
+
 }  // namespace
 }  // namespace kmr::cli

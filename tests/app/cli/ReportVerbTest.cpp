@@ -12,6 +12,8 @@
 
 #include "app/cli/Verbs.h"
 #include "model/DataFile.h"
+#include "model/DefaultsFile.h"
+#include "report/UserStores.h"
 #include "tests/report/ReportFixture.h"
 
 namespace kmr {
@@ -122,11 +124,9 @@ TEST_F(ReportVerbTest, PageBreakFollowsTheSavedDefaultUnlessChosen) {
     qputenv("PLOVKMR_HOME", QFile::encodeName(dir.path()));
     const std::string data = Path(WriteSimpleBeam(0));
     const auto saveDefault = [&](int flag) {
-        QFile f(File("PLOVKmr.def"));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        QByteArray bytes(864, '\0');
-        bytes[0] = static_cast<char>(flag);
-        f.write(bytes);
+        DefaultsBlock block;
+        block.SetPageBreakDefault(flag != 0);
+        ASSERT_TRUE(WriteDefaultsFile(Path(DefaultsFilePath()), block, nullptr));
     };
     const struct {
         int savedFlag;  // -1: no defaults file
@@ -167,10 +167,9 @@ TEST_F(ReportVerbTest, DiagramsFollowTheSavedDefaultUnlessChosen) {
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.saved ? c.saved : "-") + " " + (c.option ? c.option : ""));
         {
-            QSettings store(File("PLOV-Kmr.ini"), QSettings::IniFormat);
-            store.clear();
-            if (c.saved)
-                store.setValue(QStringLiteral("DiagramFlag"), QString::fromLatin1(c.saved));
+            const auto store = OpenSettings();
+            store->clear();
+            if (c.saved) WriteDiagramDefault(*store, c.saved[0] == '1');
         }
         std::vector<std::string> args = {data, "-o", Path(File("out.pdf"))};
         if (c.option) args.push_back(c.option);
@@ -247,6 +246,14 @@ TEST_F(ReportVerbTest, RefusedFileWritesNothing) {
     QFile f(earlier);
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     EXPECT_EQ(f.readAll(), QByteArray("earlier"));
+}
+
+TEST_F(ReportVerbTest, AUnitFieldOutsideTAndKNIsRefused) {
+    const QString data = WriteSimpleBeam(2);
+    const Outcome r = Report({Path(data), "-o", Path(File("u.pdf"))});
+    EXPECT_EQ(r.status, cli::kExitRefused);
+    EXPECT_NE(r.err.find("OutputUnit = 2"), std::string::npos) << r.err;
+    EXPECT_FALSE(QFile::exists(File("u.pdf")));
 }
 
 TEST_F(ReportVerbTest, UnreadableFileAndMisuseWriteNothing) {

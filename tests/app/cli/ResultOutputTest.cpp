@@ -51,7 +51,7 @@ TEST(ResultJson, ForcesInTheOutputUnit) {
         const BeamModel m = SimpleSpan(row.in, row.out, row.w);
         CalcResults r;
         RunCalculation(m, r);
-        const std::string json = Written(WriteResultsJson, "a.KMX", m, r);
+        const std::string json = Written(WriteResultsJson, "a.KMX", m, BeamFromResults(m, r));
         SCOPED_TRACE(json);
         EXPECT_NEAR(JsonNumber(json, "MCenter"), 4.5 * row.factor, 1e-4 * row.factor);
         EXPECT_NEAR(JsonNumber(json, "QRight"), -3.0 * row.factor, 1e-4 * row.factor);
@@ -69,7 +69,7 @@ TEST(ResultJson, DocumentShape) {
     BeamModel m = SimpleSpan(0, 1, 1.0);
     CalcResults r;
     RunCalculation(m, r);
-    const std::string json = Written(WriteResultsJson, "dir/\"b\".KMX", m, r);
+    const std::string json = Written(WriteResultsJson, "dir/\"b\".KMX", m, BeamFromResults(m, r));
     EXPECT_EQ(json.rfind("{\"file\":\"dir/\\\"b\\\".KMX\",\"inputUnit\":\"t\",\"outputUnit\":"
                          "\"kN\",\"spanCount\":1,\"members\":[{\"name\":\"1\",\"span\":6,",
                          0),
@@ -97,7 +97,7 @@ TEST(ResultJson, DocumentShape) {
 TEST(ResultJson, Refusal) {
     ValidationResult v;
     v.code = kNoSpanLength;
-    v.message = "スパン長が入力されていません。\r\n\r\n        部材名 [1]";
+    v.lines = {"スパン長が入力されていません。", "", "        部材名 [1]"};
     EXPECT_EQ(Written(WriteRefusalJson, "x.KMX", v),
               "{\"file\":\"x.KMX\",\"error\":{\"code\":1,\"message\":\"スパン長が入力されていませ"
               "ん。\\r\\n\\r\\n        部材名 [1]\"}}\n");
@@ -107,7 +107,7 @@ TEST(ResultText, ReportLabelsUnitsAndFormats) {
     BeamModel m = SimpleSpan(0, 1, 1.0);
     CalcResults r;
     RunCalculation(m, r);
-    const std::string text = Written(WriteResultsText, "a.KMX", m, r);
+    const std::string text = Written(WriteResultsText, "a.KMX", m, BeamFromResults(m, r));
     for (const char* part : {"入力単位: t   出力単位: kN   スパン数: 1",
                              "●応力算定結果",
                              "スパン長 (m)",

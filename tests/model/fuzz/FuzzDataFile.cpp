@@ -77,7 +77,7 @@ void Calculate(kmr::BeamModel model) {
     kmr::CalcResults results;
     const kmr::ValidationResult check = kmr::CalculateModel(model, results);
     if (!check.Passed()) {
-        Check(!check.message.empty());
+        Check(!check.lines.empty());
         return;
     }
     const int n = model.Header.SpanCount;

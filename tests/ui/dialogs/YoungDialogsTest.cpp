@@ -14,6 +14,7 @@
 #include "ScriptedDialogs.h"
 #include "WindowFixture.h"
 #include "dialogs/Dialogs.h"
+#include "dialogs/YngSelForm.h"
 #include "dialogs/YoungList.h"
 
 namespace kmr::ui::test {
@@ -87,6 +88,19 @@ TEST_F(YoungSelectionTest, CancelGivesNothing) {
               std::nullopt);
     dialogs.onModal = nullptr;  // closed without a button
     EXPECT_EQ(PickYoungModulusText(nullptr, dialogs, list, 1), std::nullopt);
+}
+
+TEST_F(YoungSelectionTest, ReopenedOverTheSameWindowShowsTheRowChosenLast) {
+    QWidget window;
+    std::vector<int> rowsAtOpening;
+    dialogs.onModal = [&rowsAtOpening](QDialog& d) {
+        auto& form = dynamic_cast<TYngSelF&>(d);
+        rowsAtOpening.push_back(form.SelectedRow());
+        form.StrGridSelSelectCell(3);
+        return int(QDialog::Rejected);
+    };
+    for (int i = 0; i < 2; ++i) PickYoungModulusText(&window, dialogs, list, 1);
+    EXPECT_EQ(rowsAtOpening, (std::vector<int>{1, 3}));
 }
 
 TEST_F(YoungSelectionTest, DoubleClickChoosesTheRow) {

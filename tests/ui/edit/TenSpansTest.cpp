@@ -61,14 +61,14 @@ TEST_F(TenSpans, Member10AndSupport11GoThroughReadGatherCalculationAndReport) {
 
     // Statics: the reactions carry both loads; the spring at 11 is compressed
     // by its reaction over its constant; member 10's shear jumps by its load.
-    const kmr::CalcResults& r = Window().Results();
+    const kmr::CalculatedBeam& r = Window().Beam();
     double sum = 0;
-    for (int i = 1; i <= 11; ++i) sum += r.NodeResults[i].Reaction;
+    for (int i = 1; i <= 11; ++i) sum += r.Node(i).Reaction;
     EXPECT_NEAR(sum, 8.25 + 4.75, 1e-4 * 13);
-    const double r11 = r.NodeResults[11].Reaction;
+    const double r11 = r.Node(11).Reaction;
     EXPECT_GT(r11, 4.75);
-    EXPECT_NEAR(r.NodeResults[11].Deflection, r11 / 12.5, 1e-4 * r11 / 12.5);
-    EXPECT_NEAR(r.MemberResults[10].QLeft - r.MemberResults[10].QRight, 8.25, 1e-4 * 8.25);
+    EXPECT_NEAR(r.Node(11).Deflection, r11 / 12.5, 1e-4 * r11 / 12.5);
+    EXPECT_NEAR(r.Member(10).QLeft - r.Member(10).QRight, 8.25, 1e-4 * 8.25);
 }
 
 }  // namespace

@@ -133,6 +133,11 @@ TEST_F(PaperFormTest, ZoomOutStopsAtOneHundredPixels) {
     EXPECT_EQ(paper->ImageRect().width(), 100);
     Press("ZoomIn");
     EXPECT_EQ(paper->ImageRect().width(), 111);  // 100 * 100 / 90
+    paper->SetImageWidth(980);
+    Press("ZoomOut");
+    EXPECT_EQ(paper->ImageRect().width(), 882);  // 980 * 90 / 100
+    Press("ZoomIn");
+    EXPECT_EQ(paper->ImageRect().width(), 980);  // 882 * 100 / 90, in integers
     // Twice the screen width is the end of enlarging.
     const QSize screen = paper->screen()->size();
     paper->SetImageWidth(2 * screen.width());
