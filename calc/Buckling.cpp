@@ -13,7 +13,7 @@ constexpr double kE = 205000;  // N/mm2
 constexpr double kG = 79000;   // N/mm2
 constexpr double kPi = 3.14159265358979323846;
 
-double Notification(const ResolvedMember& m, const BucklingCase& b) {
+Allowance Notification(const ResolvedMember& m, const BucklingCase& b) {
     const double F = m.F;
     const double i = m.Props.I * 10;                  // mm
     const double af = m.Dim.B * m.Dim.Tf;             // mm2
@@ -21,7 +21,8 @@ double Notification(const ResolvedMember& m, const BucklingCase& b) {
     const double slender = b.Lb / i;
     const double fb1 = F * (2.0 / 3 - (4.0 / 15) * slender * slender / (b.C * lambda * lambda));
     const double fb2 = 89000 / (b.Lb * m.Dim.H / af);
-    return std::min(std::max(fb1, fb2), F / 1.5);
+    if (std::max(fb1, fb2) >= F / 1.5) return {F / 1.5, FbRule::Cap};
+    return fb1 >= fb2 ? Allowance{fb1, FbRule::Fb1} : Allowance{fb2, FbRule::Fb2};
 }
 
 // The elastic lateral-torsional buckling moment Me (N mm).
@@ -36,16 +37,16 @@ double ElasticBucklingMoment(const ResolvedMember& m, const BucklingCase& b) {
     return b.C * std::sqrt(pi2 * pi2 * kE * iy * kE * iw / (l2 * l2) + pi2 * kE * iy * kG * j / l2);
 }
 
-double Aij2005(const ResolvedMember& m, const BucklingCase& b) {
+Allowance Aij2005(const ResolvedMember& m, const BucklingCase& b) {
     const double F = m.F;
     const double my = F * m.Props.Zx * 1e3;
     const double lb = std::sqrt(my / ElasticBucklingMoment(m, b));  // λb
     const double elb = 1 / std::sqrt(0.6);                          // eλb
     const double plb = b.PeakInside ? 0.3 : 0.6 + 0.3 * b.Ratio;    // pλb
     const double nu = 1.5 + (2.0 / 3) * (lb / elb) * (lb / elb);
-    if (lb <= plb) return F / nu;
-    if (lb <= elb) return (1 - 0.4 * (lb - plb) / (elb - plb)) * F / nu;
-    return F / (2.17 * lb * lb);
+    if (lb <= plb) return {F / nu, FbRule::UpToPlastic};
+    if (lb <= elb) return {(1 - 0.4 * (lb - plb) / (elb - plb)) * F / nu, FbRule::UpToElastic};
+    return {F / (2.17 * lb * lb), FbRule::Elastic};
 }
 
 }  // namespace
@@ -54,8 +55,13 @@ double MomentGradientFactor(double ratio) {
     return std::min(1.75 + 1.05 * ratio + 0.3 * ratio * ratio, 2.3);
 }
 
-double AllowableBending(BucklingFormula method, const ResolvedMember& m, const BucklingCase& b) {
+Allowance AllowableBendingOf(BucklingFormula method, const ResolvedMember& m,
+                             const BucklingCase& b) {
     return method == BucklingFormula::Aij2005 ? Aij2005(m, b) : Notification(m, b);
+}
+
+double AllowableBending(BucklingFormula method, const ResolvedMember& m, const BucklingCase& b) {
+    return AllowableBendingOf(method, m, b).Fb;
 }
 
 }  // namespace kmr

@@ -87,7 +87,9 @@ SegmentCheck CheckSegment(const CheckSpan& span, const ResolvedMember& m, Buckli
     bc.Ratio = bc.PeakInside ? 0 : -m2Signed / m1Signed;
     bc.C = bc.PeakInside ? 1 : MomentGradientFactor(bc.Ratio);
     s.C = bc.C;
-    s.Fb = AllowableBending(method, m, bc);
+    const Allowance fb = AllowableBendingOf(method, m, bc);
+    s.Fb = fb.Fb;
+    s.Rule = fb.Rule;
     s.SigmaB = s.M * toNewton * 1e6 / (m.Props.Zx * 1e3);
     s.Ratio = s.SigmaB / s.Fb;
     return s;
@@ -106,6 +108,7 @@ void CheckBending(const CheckSpan& span, const ResolvedMember& m, BucklingFormul
             c.Segment = k + 1;
             c.Lb = s.Lb, c.C = s.C, c.M = s.M, c.SigmaB = s.SigmaB, c.Fb = s.Fb;
             c.BendingRatio = s.Ratio;
+            c.Rule = s.Rule;
         }
     }
 }

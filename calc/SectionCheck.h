@@ -67,6 +67,11 @@ struct CheckInput {
 // and at a hinge on the last support.
 CheckInput CheckInputOf(const BeamModel& model, const CalculatedBeam& beam);
 
+// The branch of the fb formula that gives fb: the notification's fb1
+// (lateral buckling), fb2 (flange) or the cap F/1.5; AIJ 2005's ranges of
+// λb (up to pλb, up to eλb, beyond).
+enum class FbRule { Fb1, Fb2, Cap, UpToPlastic, UpToElastic, Elastic };
+
 // One segment between lateral braces.
 struct SegmentCheck {
     double X0 = 0, X1 = 0;  // m from the member's left end
@@ -74,6 +79,7 @@ struct SegmentCheck {
     double C = 1;
     double M = 0;  // largest |M| in the segment, output unit
     double SigmaB = 0, Fb = 0, Ratio = 0;
+    FbRule Rule = FbRule::Cap;
 };
 
 struct MemberCheck {
@@ -84,6 +90,7 @@ struct MemberCheck {
     std::vector<SegmentCheck> Segments;
     int Segment = 0;  // 1-based: the segment of the largest sigmaB / fb
     double Lb = 0, C = 1, M = 0, SigmaB = 0, Fb = 0, BendingRatio = 0;
+    FbRule Rule = FbRule::Cap;                      // of the governing segment
     double Q = 0, Tau = 0, Fs = 0, ShearRatio = 0;  // Q: largest |Q|, output unit
     double Length = 0;                              // m
     double Deflection = 0;       // cm, relative to the chord (or the supported end)
@@ -109,6 +116,13 @@ struct BucklingCase {
     bool PeakInside = false;
 };
 double AllowableBending(BucklingFormula method, const ResolvedMember& m, const BucklingCase& b);
+// The same with the branch of the formula that gives it.
+struct Allowance {
+    double Fb = 0;
+    FbRule Rule = FbRule::Cap;
+};
+Allowance AllowableBendingOf(BucklingFormula method, const ResolvedMember& m,
+                             const BucklingCase& b);
 
 // C from the end moments: 1.75 + 1.05 r + 0.3 r^2, at most 2.3; 1 when M1 is 0.
 double MomentGradientFactor(double ratio);

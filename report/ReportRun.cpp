@@ -1,5 +1,6 @@
 #include "report/ReportRun.h"
 
+#include "report/CheckSection.h"
 #include "report/DiagramSection.h"
 #include "report/InputPages.h"
 #include "report/ResultTables.h"
@@ -25,6 +26,7 @@ void ReportRun(TplPrev& doc, const BeamModel& model, const CalculatedBeam& beam,
 
     DrawResultsSection(doc, model, beam, state);
     if (options.stressDiagrams) DrawDiagramSection(doc, model, beam, state);
+    if (options.sectionCheck) DrawCheckSection(doc, model, beam, state);
     DrawInputSection(doc, model, beam, options.pageBreakFlag, state);
     doc.EndDoc();
 }

@@ -20,6 +20,7 @@ struct ReportOptions {
     QString version;              // the program's file version, e.g. "3.0.6.0"
     bool pageBreakFlag = false;   // load tables without a page break (at most 6 spans)
     bool stressDiagrams = false;  // the section "●応力図" after the result tables
+    bool sectionCheck = false;    // the section "●断面検定" of a beam with design data
 };
 
 // Draws the report of the model and its calculation into doc, from BeginDoc

@@ -99,13 +99,34 @@ std::unique_ptr<QSettings> OpenSettings(QString* problem) {
     return std::make_unique<QSettings>(why.isEmpty() ? file : QString(), QSettings::IniFormat);
 }
 
+namespace {
+
+// A report flag of the settings: "0" is off; on when missing or anything else.
+bool ReadFlag(QSettings& store, const char* key) {
+    return store.value(QLatin1String(key)).toString().trimmed() != QStringLiteral("0");
+}
+
+void WriteFlag(QSettings& store, const char* key, bool on) {
+    store.setValue(QLatin1String(key), on ? QStringLiteral("1") : QStringLiteral("0"));
+    store.sync();
+}
+
+}  // namespace
+
 bool ReadDiagramDefault(QSettings& store) {
-    return store.value(QStringLiteral("DiagramFlag")).toString().trimmed() != QStringLiteral("0");
+    return ReadFlag(store, "DiagramFlag");
 }
 
 void WriteDiagramDefault(QSettings& store, bool on) {
-    store.setValue(QStringLiteral("DiagramFlag"), on ? QStringLiteral("1") : QStringLiteral("0"));
-    store.sync();
+    WriteFlag(store, "DiagramFlag", on);
+}
+
+bool ReadCheckDefault(QSettings& store) {
+    return ReadFlag(store, "CheckFlag");
+}
+
+void WriteCheckDefault(QSettings& store, bool on) {
+    WriteFlag(store, "CheckFlag", on);
 }
 
 }  // namespace kmr

@@ -51,5 +51,9 @@ std::unique_ptr<QSettings> OpenSettings(QString* problem = nullptr);
 // "DiagramFlag": "0" is off; on when missing or anything else.
 bool ReadDiagramDefault(QSettings& store);
 void WriteDiagramDefault(QSettings& store, bool on);
+// The default of "断面検定を出力" (the report's section check), the value
+// "CheckFlag", read and written as DiagramFlag is.
+bool ReadCheckDefault(QSettings& store);
+void WriteCheckDefault(QSettings& store, bool on);
 
 }  // namespace kmr

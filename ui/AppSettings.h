@@ -59,6 +59,9 @@ void WriteDefaultUnits(QSettings& store, const DefaultUnits& units);
 // The default of "応力図を出力", shared with the command line's report.
 using kmr::ReadDiagramDefault;
 using kmr::WriteDiagramDefault;
+// The default of "断面検定を出力", beside it.
+using kmr::ReadCheckDefault;
+using kmr::WriteCheckDefault;
 
 // Where and how the preview window opens.
 struct PreviewForm {

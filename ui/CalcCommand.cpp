@@ -74,6 +74,7 @@ void TMainF::ShowReport() {
     options.version = ProgramVersion().FileVersion;
     options.pageBreakFlag = state_.PageBreakFlag;
     options.stressDiagrams = state_.DiagramFlag;
+    options.sectionCheck = state_.CheckFlag;
     kmr::ReportRun(*paper_, state_.Model, beam_, options);
 
     AppSettings& s = state_.Settings;

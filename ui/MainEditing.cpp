@@ -49,6 +49,7 @@ void TMainF::ShowImage(const DocumentImage& image, const ViewPlace& place) {
         state_.CurrentSupport = std::clamp(place.Support, 1, spans + 1);
         editor_->ShowDocument();
     });
+    LivePagesFollowModel();
 }
 
 void TMainF::AdoptRecovered(const RecoveryCopy& copy) {

@@ -32,6 +32,7 @@
 #include "ToolIcons.h"
 #include "UserDialogs.h"
 #include "Version.h"
+#include "check/CheckPage.h"
 #include "dialogs/YoungList.h"
 #include "edit/PageParts.h"
 #include "report/PageDocument.h"
@@ -283,14 +284,24 @@ void TMainF::BuildPages(QWidget* parent) {
         new ResultsPage([this](QString* reason) { return LiveModel(reason); }, *dialogs_, true);
     resultsPage_->Follow(this);
     pageControl_->addTab(resultsPage_, QStringLiteral("計算結果"));
-    UseNarrowTabs(pageControl_->tabBar());  // the five tabs beside the buttons
+    checkPage_ = new CheckPage(
+        state_, *dialogs_, [this](QString* reason) { return LiveModel(reason); },
+        [this] { editor_->ShowAllMemberProperties(); });
+    checkPage_->Follow(this);
+    pageControl_->addTab(checkPage_, QStringLiteral("断面検定"));
+    UseNarrowTabs(pageControl_->tabBar());  // the six tabs beside the buttons
     connect(pageControl_, &QTabWidget::currentChanged, this,
             [this](int index) { PageControl1Change(index); });
 }
 
 void TMainF::ShowDocument() {
     RunCommand([this] { editor_->ShowDocument(); });
+    LivePagesFollowModel();
+}
+
+void TMainF::LivePagesFollowModel() {
     resultsPage_->ModelChanged();
+    checkPage_->ModelChanged();
 }
 
 void TMainF::BuildStatusBar(QWidget* page) {
@@ -313,6 +324,7 @@ void TMainF::StartUp() {
         ReadSettings(*store, state_.Settings);
         state_.Units = ReadDefaultUnits(*store);
         state_.DiagramDefault = ReadDiagramDefault(*store);
+        state_.CheckDefault = ReadCheckDefault(*store);
     }
     const VersionInfo& version = ProgramVersion();
     state_.Settings.AppExeName =

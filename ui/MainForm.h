@@ -35,6 +35,7 @@ class FileDropFilter;
 class HelpWindow;
 struct RecoveryCopy;
 class ResultsPage;
+class CheckPage;
 class UserDialogs;
 
 class TMainF : public QMainWindow {
@@ -119,6 +120,9 @@ class TMainF : public QMainWindow {
     // The whole document shown in the controls (start, new data, a read);
     // the results page follows.
     void ShowDocument();
+    // The live pages update from a model that changed without a control's
+    // signal.
+    void LivePagesFollowModel();
 
     void UpdateCaption();
     void UpdateRecentMenu();
@@ -150,6 +154,7 @@ class TMainF : public QMainWindow {
     std::unique_ptr<Editor> editor_;
     kmr::CalculatedBeam beam_;
     ResultsPage* resultsPage_ = nullptr;
+    CheckPage* checkPage_ = nullptr;
     std::unique_ptr<kmr::TplSetPrinter> printer_;
     std::unique_ptr<kmr::TplPrev> paper_;
     kmr::TPaper* paperForm_ = nullptr;

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 
 #include "AppSettings.h"
 #include "DefaultsFile.h"
@@ -20,6 +21,7 @@ enum MainPage : int {
     kNodeLoadPage = 2,     // "節点荷重"
     kMemberPropsPage = 3,  // "部材別 断面２次ﾓｰﾒﾝﾄ・ﾔﾝｸﾞ係数"
     kResultsPage = 4,      // "計算結果": live diagrams, after the four input pages
+    kCheckPage = 5,        // "断面検定": the live section check beside the results
 };
 
 struct WindowState {
@@ -35,6 +37,9 @@ struct WindowState {
     // "応力図を出力": the report's diagram section, and its saved default.
     bool DiagramFlag = true;
     bool DiagramDefault = true;
+    // "断面検定を出力": the report's section check, and its saved default.
+    bool CheckFlag = true;
+    bool CheckDefault = true;
 
     AppSettings Settings;
     // The default unit systems given to new data. This copy is the one that
@@ -51,6 +56,12 @@ struct WindowState {
     QString RecentFilesPath;
     QString DefaultsFilePath;
 };
+
+// An edit of the document that is not typed into a field of the input pages
+// (the design data of the section check, an Io set from a section): change
+// runs on the model and the document is marked changed. The one door for
+// such edits.
+void EditDocument(WindowState& s, const std::function<void(kmr::BeamModel&)>& change);
 
 // Commands that only refresh controls keep the changed flag as it was: the
 // guard restores it when it goes out of scope, also when the command stops

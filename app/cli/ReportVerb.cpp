@@ -1,5 +1,5 @@
 // plovkmr report FILE [-o OUT.pdf] [--page-break | --no-page-break]
-// [--diagrams | --no-diagrams]: the
+// [--diagrams | --no-diagrams] [--check | --no-check]: the
 // calculation command's steps without the window, then the whole
 // calculation report (計算書) as a PDF of vector pages with searchable text.
 #include <QFile>
@@ -76,13 +76,18 @@ bool SavedPageBreakDefault(std::ostream& err) {
     return block.PageBreakDefault();
 }
 
-// The default of the window's "応力図を出力" from its settings; on without
-// usable settings (the reason said once).
-bool SavedDiagramsDefault(std::ostream& err) {
+// The defaults of the window's report check boxes from its settings
+// ("応力図を出力", "断面検定を出力"); on without usable settings (the reason
+// said once).
+struct SavedReportFlags {
+    bool diagrams = true;
+    bool check = true;
+};
+SavedReportFlags SavedReportDefaults(std::ostream& err) {
     QString problem;
     const std::unique_ptr<QSettings> store = OpenSettings(&problem);
     if (!problem.isEmpty()) err << "plovkmr: " << problem.toStdString() << "\n";
-    return ReadDiagramDefault(*store);
+    return {ReadDiagramDefault(*store), ReadCheckDefault(*store)};
 }
 
 struct ReportArgs {
@@ -93,9 +98,12 @@ struct ReportArgs {
     std::optional<bool> noPageBreak;
     // --diagrams / --no-diagrams: the diagram section; neither: the saved default.
     std::optional<bool> diagrams;
+    // --check / --no-check: the section check of a beam with design data;
+    // neither: the saved default.
+    std::optional<bool> check;
 };
 
-// Parses FILE [-o OUT.pdf] [--page-break | --no-page-break] [--diagrams | --no-diagrams];
+// Parses FILE [-o OUT.pdf] and the switches of the sections;
 // prints the problem and returns false on misuse.
 bool ParseArgs(const std::vector<std::string>& args, ReportArgs& parsed, std::ostream& err) {
     for (std::size_t i = 0; i < args.size(); ++i) {
@@ -110,6 +118,8 @@ bool ParseArgs(const std::vector<std::string>& args, ReportArgs& parsed, std::os
             parsed.noPageBreak = a == "--no-page-break";
         } else if (a == "--diagrams" || a == "--no-diagrams") {
             parsed.diagrams = a == "--diagrams";
+        } else if (a == "--check" || a == "--no-check") {
+            parsed.check = a == "--check";
         } else if (a.size() > 1 && a[0] == '-') {
             err << "plovkmr report: 不明なオプションです: " << a << "\n";
             return false;
@@ -178,7 +188,11 @@ int RunReport(const std::vector<std::string>& args, std::ostream& out, std::ostr
     options.documentPath = QFile::decodeName(a.file.c_str());
     options.version = QStringLiteral(KMR_FILE_VERSION);
     options.pageBreakFlag = a.noPageBreak ? *a.noPageBreak : SavedPageBreakDefault(err);
-    options.stressDiagrams = a.diagrams ? *a.diagrams : SavedDiagramsDefault(err);
+    // The settings are read only when an option leaves a flag to them.
+    const SavedReportFlags saved =
+        a.diagrams && a.check ? SavedReportFlags{} : SavedReportDefaults(err);
+    options.stressDiagrams = a.diagrams.value_or(saved.diagrams);
+    options.sectionCheck = a.check.value_or(saved.check);
     ReportRun(doc, model, beam, options);
     QString error;
     if (!WritePdf(doc, a.pdf, &error)) {

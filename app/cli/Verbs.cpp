@@ -54,7 +54,9 @@ const std::vector<Verb>& Verbs() {
 #ifdef KMR_REPORT_HELPER
         // Runs in the helper program libexec/plovkmr/plovkmr-report, the only
         // part of the command line that loads Qt.
-        {"report", "FILE [-o OUT.pdf] [--page-break|--no-page-break] [--diagrams|--no-diagrams]",
+        {"report",
+         "FILE [-o OUT.pdf] [--page-break|--no-page-break] [--diagrams|--no-diagrams] "
+         "[--check|--no-check]",
          "応力算定を行い、計算書を PDF で書き出します（既定: データファイルと同じ名前の .pdf）。",
          RunReportInHelper,
          "  FILE             データファイル（.KMX、.Kmr）\n"
@@ -68,6 +70,12 @@ const std::vector<Verb>& Verbs() {
          "  --no-diagrams    応力図を出力しません（応力図のない計算書）。\n"
          "                   "
          "どちらもなければ、ウィンドウで保存された既定（「応力図を出力」、既定は出力）に従います。"
+         "\n"
+         "  --check          設計データのある梁に断面検定（●断面検定）を出力します。\n"
+         "  --no-check       断面検定を出力しません。\n"
+         "                   "
+         "どちらもなければ、ウィンドウで保存された既定（「断面検定を出力」、既定は出力）に従います"
+         "。"
          "\n",
          "  0  計算書を書き出しました。\n"
          "  1  データファイルを読めない、PDF を書けない、または出力先がデータファイルか\n"

@@ -166,7 +166,7 @@ TEST_F(MainWindowTest, ToolBarButtonsAndTabRowButtonsCarryTheirHints) {
 
 TEST_F(MainWindowTest, FourPagesAndTheStatusBarOnTheFirst) {
     auto* pages = Find<QTabWidget>("PageControl1");
-    ASSERT_EQ(pages->count(), 5);  // and the results page after them
+    ASSERT_EQ(pages->count(), 6);  // and the results and check pages after them
     const char* titles[] = {"共通データ", "部材荷重", "節点荷重", "部材別 断面２次ﾓｰﾒﾝﾄ・ﾔﾝｸﾞ係数"};
     for (int i = 0; i < 4; ++i) EXPECT_EQ(pages->tabText(i), QString::fromUtf8(titles[i]));
     auto* bar = Find<QStatusBar>("StatusBar1");

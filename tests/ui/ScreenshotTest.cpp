@@ -52,6 +52,15 @@ TEST_F(ExamplesTest, EveryBundledExampleOpensAndCalculates) {
     }
 }
 
+// On the page "断面検定": a list section for member 1, plates for member 2.
+void ChooseSections(QWidget& window) {
+    for (const auto& [member, section] : {std::pair{1, "H-400x200x8x13"}, {2, "寸法指定"}}) {
+        auto* box = window.findChild<QComboBox*>(QStringLiteral("CheckSection%1").arg(member));
+        box->setEditText(QString::fromUtf8(section));
+        emit box->activated(box->currentIndex());
+    }
+}
+
 TEST_F(ExamplesTest, PicturesOfTheWindows) {
     if (qEnvironmentVariableIsEmpty("KMR_SCREENSHOT_DIR")) GTEST_SKIP() << "no KMR_SCREENSHOT_DIR";
     Window().show();
@@ -67,6 +76,10 @@ TEST_F(ExamplesTest, PicturesOfTheWindows) {
     tabs->setCurrentIndex(4);
     QTest::qWait(150);
     Save(Window(), "results-page");
+    tabs->setCurrentIndex(5);
+    ChooseSections(Window());
+    QTest::qWait(250);
+    Save(Window(), "check-page");
     Window().findChild<QAbstractButton*>(QStringLiteral("BtnDetachResults"))->click();
     if (QWidget* other = Window().findChild<QWidget*>(QStringLiteral("ResultsWindow"))) {
         other->resize(1280, 800);
@@ -107,6 +120,14 @@ TEST_F(ExamplesTest, PicturesOfTheWindows) {
     pages->setCurrentIndex(0);
     QTest::qWait(50);
     Save(Window(), "common-data-si");
+    // The section check at ten spans: the tab row, a list section, plates.
+    pages->setCurrentIndex(5);
+    QTest::qWait(50);
+    ChooseSections(Window());
+    QTest::qWait(250);
+    Save(Window(), "check-page-ten-spans");
+    if (QWidget* bar = Window().findChild<QTabWidget*>(QStringLiteral("PageControl1"))->tabBar())
+        Save(*bar, "page-tabs");
 
     QMenu* file = Window().menuBar()->findChild<QMenu*>("File1");
     file->popup(Window().mapToGlobal(QPoint(0, 20)));

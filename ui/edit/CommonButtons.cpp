@@ -123,6 +123,8 @@ void CommonPage::MakePageBreakFlagTheDefault() {
     s.DiagramDefault = s.DiagramFlag;
     auto store = OpenSettings();
     WriteDiagramDefault(*store, s.DiagramDefault);
+    s.CheckDefault = s.CheckFlag;
+    WriteCheckDefault(*store, s.CheckDefault);
 }
 
 }  // namespace kmr::ui

@@ -92,7 +92,8 @@ void CommonPage::BuildLoadGroup(QWidget* area) {
 }
 
 void CommonPage::BuildPageBreakGroup(QWidget* area) {
-    QGroupBox* g = Group(area, QStringLiteral("改ﾍﾟｰｼﾞﾌﾗｸﾞ"), QRect(4, 156, 290, 82));
+    // The group grows by a row for the second section box under the first.
+    QGroupBox* g = Group(area, QStringLiteral("改ﾍﾟｰｼﾞﾌﾗｸﾞ"), QRect(4, 156, 290, 100));
     newPage_ = new QCheckBox(QStringLiteral("荷重表を改ﾍﾟｰｼﾞせず作成"), g);
     newPage_->setObjectName(QStringLiteral("Chk_NewPage"));
     newPage_->move(10, 22);
@@ -110,6 +111,13 @@ void CommonPage::BuildPageBreakGroup(QWidget* area) {
     diagrams_->adjustSize();
     QObject::connect(diagrams_, &QCheckBox::clicked, context_.Connections(),
                      [this](bool on) { Chk_DiagramsClick(on); });
+    check_ = new QCheckBox(QStringLiteral("断面検定を出力"), g);
+    check_->setObjectName(QStringLiteral("Chk_Check"));
+    check_->setToolTip(QStringLiteral("設計データのある梁で、計算書に断面検定を出力します"));
+    check_->move(diagrams_->x(), diagrams_->y() + 22);
+    check_->adjustSize();
+    QObject::connect(check_, &QCheckBox::clicked, context_.Connections(),
+                     [this](bool on) { Chk_CheckClick(on); });
 }
 
 void CommonPage::BuildSectionGroup(QWidget* area) {
@@ -247,6 +255,10 @@ void CommonPage::SetDiagramFlag(bool on) {
     context_.State().DiagramFlag = on;
 }
 
+void CommonPage::SetCheckFlag(bool on) {
+    context_.State().CheckFlag = on;
+}
+
 void CommonPage::SetPageBreakFlag(bool on) {
     context_.State().PageBreakFlag = on;
 }
@@ -343,6 +355,9 @@ void CommonPage::ShowFlags() {
     s.DiagramFlag = s.DiagramDefault;
     const QSignalBlocker blockDiagrams(diagrams_);
     diagrams_->setChecked(s.DiagramFlag);
+    s.CheckFlag = s.CheckDefault;
+    const QSignalBlocker blockCheck(check_);
+    check_->setChecked(s.CheckFlag);
 }
 
 void CommonPage::MarkCommonLoadOverLimit() {

@@ -49,6 +49,7 @@ class CommonPage {
     void SetCommonLoadUnused(bool unused);
     void SetPageBreakFlag(bool on);
     void SetDiagramFlag(bool on);
+    void SetCheckFlag(bool on);
     void ChangeIoInputMode(int mode);
     void SetOutputUnit(int unit);
 
@@ -62,6 +63,7 @@ class CommonPage {
     void CheckBox1Click(bool checked) { SetCommonLoadUnused(checked); }
     void Chk_NewPageClick(bool checked) { SetPageBreakFlag(checked); }
     void Chk_DiagramsClick(bool checked) { SetDiagramFlag(checked); }
+    void Chk_CheckClick(bool checked) { SetCheckFlag(checked); }
     void RadioIo1Click(int tag) { ChangeIoInputMode(tag); }
     void InputTanni0Click(int tag);
     void OutputTanni0Click(int tag) { SetOutputUnit(tag); }
@@ -92,6 +94,7 @@ class CommonPage {
     QRadioButton* output_[2] = {};
     QCheckBox* newPage_ = nullptr;
     QCheckBox* diagrams_ = nullptr;  // Chk_Diagrams "応力図を出力"
+    QCheckBox* check_ = nullptr;     // Chk_Check "断面検定を出力"
 };
 
 }  // namespace kmr::ui

@@ -1,15 +1,12 @@
 #include "results/ResultsPage.h"
 
-#include <QAbstractButton>
 #include <QApplication>
 #include <QBoxLayout>
 #include <QClipboard>
-#include <QComboBox>
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QImage>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
 #include <QStackedWidget>
@@ -25,6 +22,7 @@
 #include "report/ReportFonts.h"
 #include "report/ReportWords.h"
 #include "report/StressDiagram.h"
+#include "results/FollowChanges.h"
 
 namespace kmr::ui {
 
@@ -202,28 +200,11 @@ void ResultsPage::showEvent(QShowEvent* event) {
 
 void ResultsPage::Follow(QWidget* root) {
     followed_.push_back(root);
-    const auto request = [this] { RequestUpdate(); };
-    for (QLineEdit* field : root->findChildren<QLineEdit*>()) {
-        connect(field, &QLineEdit::textChanged, this, request);
-    }
-    for (QComboBox* box : root->findChildren<QComboBox*>()) {
-        connect(box, &QComboBox::currentIndexChanged, this, request);
-    }
-    for (QAbstractButton* button : root->findChildren<QAbstractButton*>()) {
-        if (button->isCheckable()) connect(button, &QAbstractButton::toggled, this, request);
-    }
+    FollowChanges(root, this, [this] { RequestUpdate(); });
 }
 
 void ResultsPage::RequestUpdate() {
-    if (updatePending_) return;
-    updatePending_ = true;
-    QMetaObject::invokeMethod(
-        this,
-        [this] {
-            updatePending_ = false;
-            if (isVisible()) UpdateNow();
-        },
-        Qt::QueuedConnection);
+    update_.Request();
 }
 
 void ResultsPage::UpdateNow() {

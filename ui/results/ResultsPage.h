@@ -19,6 +19,7 @@
 #include "calc/CalculatedBeam.h"
 #include "model/Model.h"
 #include "report/PageDocument.h"
+#include "results/FollowChanges.h"
 
 class QLabel;
 class QPushButton;
@@ -96,7 +97,9 @@ class ResultsPage : public QWidget {
     QPushButton* save_ = nullptr;
 
     std::vector<QWidget*> followed_;  // roots passed to Follow, for Detach
-    bool updatePending_ = false;
+    CoalescedUpdate update_{this, [this] {
+                                if (isVisible()) UpdateNow();
+                            }};
     bool valid_ = false;
     kmr::BeamModel model_;  // the names of members and supports
     kmr::CalculatedBeam beam_;

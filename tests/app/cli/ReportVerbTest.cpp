@@ -186,6 +186,44 @@ TEST_F(ReportVerbTest, DiagramsFollowTheSavedDefaultUnlessChosen) {
     qunsetenv("PLOVKMR_HOME");
 }
 
+// The section check of a beam with design data as the window's saved
+// default says (on without one) unless an option chooses.
+TEST_F(ReportVerbTest, SectionCheckFollowsTheSavedDefaultUnlessChosen) {
+    qputenv("PLOVKMR_HOME", QFile::encodeName(dir.path()));
+    const std::string data = Path(WriteSimpleBeam(0));
+    BeamModel m;
+    ReadDataFile(data, m);
+    DesignData design;
+    design.Members.push_back({});
+    design.Members[0].Member = 1, design.Members[0].Section = "H-400x200x8x13";
+    design.Members[0].Steel = "SN400B";
+    m.Design = MakeDesignBlock(design);
+    WriteDataFile(data, m);
+    const struct {
+        const char* saved;  // the value CheckFlag, or nullptr: none
+        const char* option;
+        bool drawn;
+    } cases[] = {{nullptr, nullptr, true},
+                 {"0", nullptr, false},
+                 {"0", "--check", true},
+                 {"1", "--no-check", false}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.saved ? c.saved : "-") + " " + (c.option ? c.option : ""));
+        {
+            QSettings store(File("PLOV-Kmr.ini"), QSettings::IniFormat);
+            store.clear();
+            if (c.saved) store.setValue(QStringLiteral("CheckFlag"), QString::fromLatin1(c.saved));
+        }
+        std::vector<std::string> args = {data, "-o", Path(File("out.pdf"))};
+        if (c.option) args.push_back(c.option);
+        ASSERT_EQ(Report(args).status, 0);
+        const QString text = PdfText(File("out.pdf"));
+        EXPECT_EQ(text.contains(QStringLiteral("●断面検定")), c.drawn);
+        EXPECT_EQ(text.contains(QStringLiteral("H-400x200x8x13")), c.drawn);
+    }
+    qunsetenv("PLOVKMR_HOME");
+}
+
 TEST_F(ReportVerbTest, RefusedFileWritesNothing) {
     BeamModel m = test::MakeSpans(2);
     m.Members[2].SpanLength = 0.0;  // refused by the validation

@@ -9,6 +9,7 @@
 #include "EditFixture.h"
 #include "EditHistory.h"
 #include "Recovery.h"
+#include "check/CheckPage.h"
 #include "dialogs/LdLxLyForm.h"
 #include "dialogs/YngSelForm.h"
 
@@ -67,6 +68,17 @@ TEST_F(EditHistoryTest, EveryKindOfEditIsUndoneAndRedoneWhole) {
              Click("Btn2");
          }},
         {"node load type", [this] { Page(2); }, [this] { Choose("ComboNdLdTp1", kNodeForce); }},
+        {"section check",
+         [this] {
+             Page(kCheckPage);
+             Window().findChild<CheckPage*>(QStringLiteral("CheckPage"))->UpdateNow();
+         },
+         [this] {
+             QLineEdit* section =
+                 Window().findChild<QComboBox*>(QStringLiteral("CheckSection1"))->lineEdit();
+             section->setText(QStringLiteral("H-400x200x8x13"));
+             emit section->editingFinished();
+         }},
     };
     for (const EditCase& c : cases) {
         c.prepare();

@@ -40,9 +40,15 @@ class ResultsPageTest : public EditFixture {
 
 TEST_F(ResultsPageTest, IsTheFifthPage) {
     auto* pages = Find<QTabWidget>("PageControl1");
-    ASSERT_EQ(pages->count(), 5);
+    ASSERT_EQ(pages->count(), 6);
     EXPECT_EQ(pages->tabText(4), QStringLiteral("計算結果"));
     EXPECT_EQ(pages->widget(4), &Page());
+    EXPECT_EQ(pages->tabText(5), QStringLiteral("断面検定"));
+    // Every tab beside the buttons, without scroll arrows.
+    Window().show();
+    const QTabBar* bar = pages->tabBar();
+    EXPECT_LE(bar->tabRect(5).right(), pages->cornerWidget()->x());
+    EXPECT_EQ(bar->tabAt(bar->tabRect(5).center()), 5);
 }
 
 // Each step types, then runs the pending update: the closed forms of the
@@ -127,34 +133,54 @@ TEST_F(ResultsPageTest, CopiesTheExtremesAndReactionsAndSavesTheDiagrams) {
     EXPECT_TRUE(dialogs.Texts(MsgKind::Error).empty());
 }
 
-// The check box follows its saved default (on when none was saved); the
-// default button saves it, and the report command draws the section by it.
-TEST_F(ResultsPageTest, DiagramsCheckBoxAndItsDefault) {
-    SimpleSpan();
-    auto* box = Find<QCheckBox>("Chk_Diagrams");
-    ASSERT_NE(box, nullptr);
-    EXPECT_EQ(box->text(), QStringLiteral("応力図を出力"));
-    EXPECT_TRUE(box->isChecked());
-    const auto reportHasSection = [&] {
-        dialogs.onModal = [](QDialog&) { return 1; };
-        Window().BitBtn1Click();
-        const kmr::TplPrev& doc = Window().PaperDocument();
-        for (int p = 1; p <= doc.RecordedPages(); ++p) {
-            if (doc.Page(p).FindText(QStringLiteral("●応力図"))) return true;
-        }
-        return false;
+// Each check box of the report's sections follows its saved default (on
+// when none was saved); the default button saves it, and the report command
+// draws the section by it.
+TEST_F(ResultsPageTest, ReportCheckBoxesAndTheirDefaults) {
+    const struct {
+        const char* box;
+        const char* text;
+        const char* key;
+        const char* heading;
+        bool WindowState::*flag;
+    } boxes[] = {
+        {"Chk_Diagrams", "応力図を出力", "DiagramFlag", "●応力図", &WindowState::DiagramFlag},
+        {"Chk_Check", "断面検定を出力", "CheckFlag", "●断面検定", &WindowState::CheckFlag},
     };
-    EXPECT_TRUE(reportHasSection());
-    Click("Chk_Diagrams");
-    EXPECT_FALSE(State().DiagramFlag);
-    EXPECT_FALSE(reportHasSection());
-    dialogs.answers = {Button::OK};
-    Click("Btn_NewPage");
-    EXPECT_EQ(OpenSettings()->value(QStringLiteral("DiagramFlag")).toString(), QStringLiteral("0"));
-    EXPECT_FALSE(State().IsModified);
-
-    window.reset();
-    EXPECT_FALSE(Find<QCheckBox>("Chk_Diagrams")->isChecked()) << "the saved default";
+    for (const auto& b : boxes) {
+        SCOPED_TRACE(b.box);
+        window.reset();
+        SimpleSpan();
+        kmr::DesignData design;  // a beam with design data, for the check
+        design.Members.push_back({});
+        design.Members[0].Member = 1, design.Members[0].Section = "H-400x200x8x13";
+        design.Members[0].Steel = "SN400B";
+        Model().Design = kmr::MakeDesignBlock(design);
+        auto* box = Find<QCheckBox>(b.box);
+        ASSERT_NE(box, nullptr);
+        EXPECT_EQ(box->text(), QString::fromUtf8(b.text));
+        EXPECT_TRUE(box->isChecked());
+        const auto reportHasSection = [&] {
+            dialogs.onModal = [](QDialog&) { return 1; };
+            Window().BitBtn1Click();
+            const kmr::TplPrev& doc = Window().PaperDocument();
+            for (int p = 1; p <= doc.RecordedPages(); ++p) {
+                if (doc.Page(p).FindText(QString::fromUtf8(b.heading))) return true;
+            }
+            return false;
+        };
+        EXPECT_TRUE(reportHasSection());
+        Click(b.box);
+        EXPECT_FALSE(State().*b.flag);
+        EXPECT_FALSE(reportHasSection());
+        dialogs.answers = {Button::OK};
+        Click("Btn_NewPage");
+        EXPECT_EQ(OpenSettings()->value(QString::fromLatin1(b.key)).toString(),
+                  QStringLiteral("0"));
+        EXPECT_FALSE(State().IsModified);
+        window.reset();
+        EXPECT_FALSE(Find<QCheckBox>(b.box)->isChecked()) << "the saved default";
+    }
 }
 
 }  // namespace

@@ -1,0 +1,10 @@
+#include "WindowState.h"
+
+namespace kmr::ui {
+
+void EditDocument(WindowState& s, const std::function<void(kmr::BeamModel&)>& change) {
+    change(s.Model);
+    s.IsModified = true;
+}
+
+}  // namespace kmr::ui
