@@ -9,8 +9,8 @@
 namespace kmr {
 namespace {
 
-constexpr double kE = 205000;  // N/mm2
-constexpr double kG = 79000;   // N/mm2
+constexpr double kE = kSteelE;
+constexpr double kG = kSteelG;
 constexpr double kPi = 3.14159265358979323846;
 
 Allowance Notification(const ResolvedMember& m, const BucklingCase& b) {

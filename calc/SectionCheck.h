@@ -127,6 +127,10 @@ Allowance AllowableBendingOf(BucklingFormula method, const ResolvedMember& m,
 // C from the end moments: 1.75 + 1.05 r + 0.3 r^2, at most 2.3; 1 when M1 is 0.
 double MomentGradientFactor(double ratio);
 
+// Young's and shear modulus of steel taken by the check (N/mm2).
+constexpr double kSteelE = 205000;
+constexpr double kSteelG = 79000;
+
 CheckResult CheckSections(const CheckInput& input, const ResolvedDesign& design);
 
 }  // namespace kmr

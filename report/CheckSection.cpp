@@ -156,7 +156,7 @@ QStringList CheckIntroLines(BucklingFormula method) {
                                 : QStringLiteral("平成13年国交省告示第1024号");
     return {
         QStringLiteral("長期（固定荷重＋積載荷重）に対する検定　fb: ") + formula +
-            QStringLiteral("　E = 205000 N/mm2"),
+            QStringLiteral("　E = %1 N/mm2").arg(kSteelE, 0, 'f', 0),
         QStringLiteral("C = 1.75 + 1.05(M2/M1) + 0.3(M2/M1)² ≦ 2.3　M2/M1: 複曲率で正、単曲率で負"),
         QStringLiteral("区間内の M が端部を超えるとき、片持ち梁では C = 1　σb = M/Zx　τ = Q/Aw　"
                        "fs = F/(1.5√3)"),
