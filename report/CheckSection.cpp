@@ -166,18 +166,18 @@ QStringList CheckIntroLines(BucklingFormula method) {
 
 std::vector<std::vector<QString>> CheckTableRows(const BeamModel& model, ForceUnit outputUnit,
                                                  const BeamCheck& check) {
-    const std::vector<Row> spec = Rows(OutputUnitWord(outputUnit));
-    std::vector<std::vector<QString>> rows(spec.size() + 1);
+    const std::vector<Row> layout = Rows(OutputUnitWord(outputUnit));
+    std::vector<std::vector<QString>> rows(layout.size() + 1);
     rows[0].push_back(QStringLiteral(" 部 材 名"));
-    for (std::size_t r = 0; r < spec.size(); ++r) rows[r + 1].push_back(spec[r].header);
+    for (std::size_t r = 0; r < layout.size(); ++r) rows[r + 1].push_back(layout[r].header);
     for (const MemberCheck& c : check.Result.Members) {
         const ResolvedMember* resolved = FindResolved(check.Design, c.Member);
         rows[0].push_back(QStringLiteral("部材 [ ") +
                           NameText(model.Members[static_cast<std::size_t>(c.Member)].Name) +
                           QStringLiteral(" ]"));
-        for (std::size_t r = 0; r < spec.size(); ++r) {
-            const bool shown = resolved && (c.HasSection || !spec[r].sectionOnly);
-            rows[r + 1].push_back(shown ? spec[r].value(c, *resolved) : kDash);
+        for (std::size_t r = 0; r < layout.size(); ++r) {
+            const bool shown = resolved && (c.HasSection || !layout[r].sectionOnly);
+            rows[r + 1].push_back(shown ? layout[r].value(c, *resolved) : kDash);
         }
     }
     return rows;
