@@ -166,6 +166,12 @@ TEST_F(ProgramFaults, TheNameGivenIsReadAsItIs) {
         const Outcome r = Plovkmr({"calc", c.name});
         EXPECT_NE((r.out + r.err).find(c.found), std::string::npos) << c.name << r.out << r.err;
     }
+    // A write goes to the file read: `design --clear` on "beam" rewrites
+    // "beam" and leaves "beam.KMX" as it was.
+    const auto before = fs::last_write_time(Path("beam.KMX"));
+    EXPECT_EQ(Plovkmr({"design", "beam", "--clear"}).Exit(), 0);
+    EXPECT_EQ(fs::file_size(Path("beam")), 5034u);
+    EXPECT_EQ(fs::last_write_time(Path("beam.KMX")), before);
 }
 
 TEST_F(ProgramFaults, NamesInShiftJisKeepTheirBytes) {
