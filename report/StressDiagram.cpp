@@ -162,7 +162,7 @@ class Drawer {
         for (int i = first_; i <= last_; ++i) {
             const MemberDiagram& m = Member(i);
             const double x0 = Start(i), L = m.Length();
-            const MemberExtremes e = m.Extremes();
+            const MemberExtremes& e = beam_.Extremes(i);
             const auto inside = [&](double x) { return !Near(x, 0) && !Near(x, L); };
             const auto along = [&](double x) {
                 return Near(x, 0) ? Along::After : Near(x, L) ? Along::Before : Along::Centre;

@@ -50,9 +50,13 @@ QString ExitQuestion() {
 }
 
 QString RefusalMessage(const kmr::ValidationResult& refusal) {
+    return RefusalMessage(refusal, kCrLf);
+}
+
+QString RefusalMessage(const kmr::ValidationResult& refusal, const QString& lineBreak) {
     QStringList lines;
     for (const std::string& line : refusal.lines) lines << QString::fromStdString(line);
-    return lines.join(kCrLf);
+    return lines.join(lineBreak);
 }
 
 QString Caption(const QString& documentPath) {

@@ -20,8 +20,9 @@ QString ExitChangedQuestion(const QString& documentPath);
 QString ExitQuestion();
 
 // A refusal of the validation as the error box shows it: its lines joined by
-// "\r\n".
+// "\r\n" (or by lineBreak, for a label).
 QString RefusalMessage(const kmr::ValidationResult& refusal);
+QString RefusalMessage(const kmr::ValidationResult& refusal, const QString& lineBreak);
 
 // The main window's caption: file name, four blanks, application title.
 QString Caption(const QString& documentPath);

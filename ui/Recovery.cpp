@@ -4,7 +4,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <cstdio>
 
 #include "AppPaths.h"
 #include "model/DataFile.h"
@@ -76,19 +75,8 @@ QString RecoveryFileFor(qint64 pid) {
 
 bool WriteRecoveryCopy(const QString& file, qint64 pid, const RecoveryCopy& copy) {
     const QByteArray bytes = Encode(pid, copy);
-    const std::string target = file.toStdString();
-    const std::string temp = kmr::files::TemporaryName(target, std::to_string(pid));
-    kmr::files::Remove(temp);  // left by this process id before
-    int error = 0;
-    std::FILE* f = kmr::files::CreateNew(temp, error);
-    if (!f) return false;
-    const bool written = std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()),
-                                     f) == static_cast<std::size_t>(bytes.size());
-    if (kmr::files::FlushAndClose(f) != 0 || !written || kmr::files::Replace(temp, target) != 0) {
-        kmr::files::Remove(temp);
-        return false;
-    }
-    return true;
+    return kmr::files::WriteWholeFile(QFile::encodeName(file).toStdString(),
+                                      {bytes.begin(), bytes.end()}) == 0;
 }
 
 void RemoveRecoveryCopy(const QString& file) {

@@ -14,6 +14,7 @@
 #include <QTableWidget>
 #include <algorithm>
 
+#include "Messages.h"
 #include "UserDialogs.h"
 #include "calc/Validation.h"
 #include "report/DiagramSection.h"
@@ -217,9 +218,7 @@ void ResultsPage::UpdateNow() {
     kmr::BeamModel model = *live;
     kmr::CalculatedBeam beam = kmr::CalculateBeam(model);
     if (!beam.Passed()) {
-        QStringList lines;
-        for (const std::string& line : beam.Refusal().lines) lines << QString::fromStdString(line);
-        ShowMessage(lines.join(QLatin1Char('\n')));
+        ShowMessage(msg::RefusalMessage(beam.Refusal(), QStringLiteral("\n")));
         return;
     }
     model_ = model;
